@@ -1,0 +1,32 @@
+#include "core/dialogs.h"
+
+namespace {
+
+// Used before anything is installed: answers as a cautious user would.
+class SilentDialogs : public Dialogs
+{
+public:
+    void message(const QString &) override {}
+    void error(const QString &) override {}
+    Answer yesNoCancel(const QString &) override { return Cancel; }
+    bool yesNo(const QString &) override { return false; }
+    bool okCancel(const QString &) override { return false; }
+    bool input(const QString &, const QString &, QString *) override { return false; }
+    QString openFile(const QString &, const QString &) override { return QString(); }
+    QString saveFile(const QString &, const QString &, const QString &) override { return QString(); }
+};
+
+SilentDialogs g_silent;
+Dialogs *g_current = &g_silent;
+
+} // namespace
+
+Dialogs &Dialogs::current()
+{
+    return *g_current;
+}
+
+void Dialogs::install(Dialogs *dialogs)
+{
+    g_current = dialogs ? dialogs : &g_silent;
+}

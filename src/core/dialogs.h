@@ -1,0 +1,37 @@
+#pragma once
+// Every question, message and file choice goes through this interface: the
+// program installs one that shows Qt dialogs, tests install one that answers
+// from a script.
+
+#include <QString>
+#include <QStringList>
+
+class Dialogs
+{
+public:
+    enum Answer { Yes, No, Cancel };
+
+    virtual ~Dialogs() = default;
+
+    // A plain box with OK.
+    virtual void message(const QString &text) = 0;
+    // An error box with OK.
+    virtual void error(const QString &text) = 0;
+    // A warning box with Yes, No and Cancel.
+    virtual Answer yesNoCancel(const QString &text) = 0;
+    // A warning box with Yes and No; true for Yes.
+    virtual bool yesNo(const QString &text) = 0;
+    // A warning box with OK and Cancel; true for OK.
+    virtual bool okCancel(const QString &text) = 0;
+    // An input box; false when cancelled.
+    virtual bool input(const QString &caption, const QString &prompt, QString *text) = 0;
+    // File dialogs; an empty result means cancelled. filter is Qt's form,
+    // for example "Fichiers adhérents (*.adh)".
+    virtual QString openFile(const QString &filter, const QString &defaultSuffix) = 0;
+    virtual QString saveFile(const QString &filter, const QString &defaultSuffix,
+                             const QString &initialName) = 0;
+
+    // The installed dialogs; the program and each test install their own.
+    static Dialogs &current();
+    static void install(Dialogs *dialogs);
+};

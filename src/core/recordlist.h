@@ -1,0 +1,88 @@
+#pragma once
+// An ordered list of text lines kept as Windows-1252 bytes in one buffer.
+//
+// A store holds hundreds of thousands of short lines; one QString per line
+// costs several times the bytes of the file. Here a line costs its bytes plus
+// eight bytes of index, and the stored bytes are exactly those of the file,
+// so a file loads and saves back byte for byte.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+// Part of a view, clipped to it (Qt 6.4's view has no mid()).
+inline QByteArrayView midView(QByteArrayView v, qsizetype pos, qsizetype len = -1)
+{
+    if (pos >= v.size() || pos < 0)
+        return QByteArrayView();
+    const qsizetype rest = v.size() - pos;
+    return v.sliced(pos, len < 0 || len > rest ? rest : len);
+}
+
+class RecordList
+{
+public:
+    RecordList() = default;
+    explicit RecordList(const QStringList &lines);
+
+    int size() const { return int(m_index.size()); }
+    int count() const { return size(); }
+    bool isEmpty() const { return m_index.empty(); }
+
+    // The raw bytes of line i; valid until the list changes.
+    QByteArrayView view(int i) const
+    {
+        const Entry &e = m_index[size_t(i)];
+        return QByteArrayView(m_arena.constData() + e.offset, e.length);
+    }
+    QString at(int i) const;
+    QString operator[](int i) const { return at(i); }
+    int length(int i) const { return int(m_index[size_t(i)].length); }
+    bool startsWith(int i, QByteArrayView prefix) const { return view(i).startsWith(prefix); }
+
+    void append(const QString &line);
+    void appendRaw(QByteArrayView bytes);
+    void insert(int i, const QString &line);
+    void replace(int i, const QString &line);
+    void removeAt(int i);
+    void removeFirst() { removeAt(0); }
+    // Replaces lines [first, first + n) by the given lines in one move.
+    void replaceRange(int first, int n, const QStringList &lines);
+    void clear();
+
+    QStringList toStringList() const;
+    void setStringList(const QStringList &lines);
+
+    // Whole text of a file: a CR, an LF or a CR LF ends a line.
+    void setBytes(const QByteArray &bytes);
+    // Each line followed by CR LF.
+    QByteArray toBytes() const;
+
+    bool load(const QString &path, QString *error = nullptr);
+    bool save(const QString &path, QString *error = nullptr) const;
+
+    bool operator==(const RecordList &other) const;
+    bool operator!=(const RecordList &other) const { return !(*this == other); }
+
+    // Bytes held, for the memory figures of the benchmarks.
+    qsizetype bytesHeld() const { return m_arena.capacity() + qsizetype(m_index.capacity() * sizeof(Entry)); }
+
+private:
+    struct Entry
+    {
+        uint32_t offset;
+        uint32_t length;
+    };
+    Entry store(QByteArrayView bytes);
+    Entry store(const QString &line);
+    void release(const Entry &e) { m_garbage += e.length; }
+    void compactIfWorthIt();
+
+    QByteArray m_arena;
+    std::vector<Entry> m_index;
+    qsizetype m_garbage = 0;
+};

@@ -1,0 +1,219 @@
+#pragma once
+// The association's records in memory: four block lists (members, partners,
+// activities, receipts), the chart of accounts and the journal, with the
+// store's file names, flags, counts and current indexes. Everything the record
+// window does to records that needs no widget lives here.
+
+#include "core/recordlist.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+enum class Kind { Member = 0, Partner = 1, Activity = 2, Receipt = 3 };
+
+// One record as its block holds it, without the tags.
+struct BlockData
+{
+    QStringList fixed;        // positions 1, 2, 3 ... of the kind
+    QStringList memo;         // "MEMO" lines, without the marker
+    QList<QStringList> rows;  // "DATA" rows (date, label, amount) or "FACT" rows (designation, amount)
+
+    bool operator==(const BlockData &o) const
+    {
+        return fixed == o.fixed && memo == o.memo && rows == o.rows;
+    }
+};
+
+struct KindState
+{
+    RecordList lines;
+    int count = 0;
+    int current = 0;
+    bool edited = false;
+    // The file whose content a repair changed in memory: the next save that
+    // replaces it keeps the original beside it with ".bak" appended.
+    QString damagedFile;
+};
+
+enum class Move { First, Previous, Next, Last };
+
+class RecordStore
+{
+public:
+    static constexpr int kMaxRecords = 9999;     // block numbers 0000 to 9998
+    static constexpr int kLastReadPosition = 100;
+    static constexpr int kGridRows = 63;
+
+    RecordStore();
+
+    // ---- Lists, flags, counts ------------------------------------------------
+    KindState &state(Kind k) { return m_kinds[size_t(k)]; }
+    const KindState &state(Kind k) const { return m_kinds[size_t(k)]; }
+    RecordList &lines(Kind k) { return state(k).lines; }
+    const RecordList &lines(Kind k) const { return state(k).lines; }
+
+    RecordList &MemberLines() { return lines(Kind::Member); }
+    RecordList &PartnerLines() { return lines(Kind::Partner); }
+    RecordList &ActivityLines() { return lines(Kind::Activity); }
+    RecordList &ReceiptLines() { return lines(Kind::Receipt); }
+    RecordList ChartLines;
+    RecordList JournalLines;
+
+    QString FileName;
+    QString PartnerFileName;
+    QString ActivityFileName;
+    QString ReceiptFileName;
+    bool StoreModified = false;
+
+    bool TestModif() const { return StoreModified; }
+
+    // ---- Blocks ---------------------------------------------------------------
+    static int fixedLineCount(Kind k);
+    static QString openTag(int n);
+    static QString closeTag(int n);
+    static bool isOpenTag(QByteArrayView line) { return line.startsWith("<BLOC"); }
+    static bool isCloseTag(QByteArrayView line) { return line.startsWith("</BLOC"); }
+    // The four characters after "<BLOC" or "</BLOC" read as a number.
+    static bool tagNumber(QByteArrayView line, int *n);
+
+    int countTags(Kind k) const;
+    // Index of the first line equal to the opening tag of n (case ignored), or -1.
+    int findBlock(Kind k, int n) const;
+    // Index just past the block that opens at index i: past its closing tag, or
+    // the end of the list when the tag is missing.
+    int blockEnd(Kind k, int i) const;
+    std::optional<BlockData> readBlock(Kind k, int n) const;
+    // Writes the record back: in place for members, partners and activities,
+    // at the end of the list for receipts. Sets StoreModified; a count of 0
+    // becomes 1.
+    void writeBlock(Kind k, int n, const BlockData &data);
+    // The block's lines as they are written.
+    static QStringList blockLines(Kind k, int n, const BlockData &data);
+
+    // ---- Store files ------------------------------------------------------------
+    // club.adh gives club.par, club.atv, club.rcu, club.jnl: the member file's own
+    // extension is replaced, whatever dots its folders hold.
+    static QString withExtension(const QString &path, const QString &ext);
+    static QString journalName(const QString &memberFile) { return withExtension(memberFile, QStringLiteral("jnl")); }
+    void Synchro();
+    // The file a kind's list is loaded from and saved to.
+    QString filePath(Kind k) const;
+
+    void Nouveau();
+    // Loads the store of the member file; false with a message shown when a file
+    // that exists cannot be read (the store then stays as it was).
+    bool Charge(const QString &name);
+    // Writes the store under the member file name when StoreModified is set; the
+    // shown records must have been written back first. False with *error set when
+    // a file cannot be written; the flags and the files stay as they were.
+    bool Sauve(const QString &name, QString *error);
+
+    // ---- Maintenance ----------------------------------------------------------
+    void Verif(Kind k);
+    void Verif() { Verif(Kind::Member); }
+    void Verif2() { Verif(Kind::Partner); }
+    void Verif3() { Verif(Kind::Activity); }
+    void Verif4() { Verif(Kind::Receipt); }
+    void Doublons(Kind k);
+    void Doublons() { Doublons(Kind::Member); }
+    void Doublons2() { Doublons(Kind::Partner); }
+    void Doublons3() { Doublons(Kind::Activity); }
+    void Doublons4() { Doublons(Kind::Receipt); }
+    void SupBloc(Kind k, int n);
+    void SupBloc(int n) { SupBloc(Kind::Member, n); }
+    void SupBloc4(int n) { SupBloc(Kind::Receipt, n); }
+    void Squize(Kind k);
+    void Squize() { Squize(Kind::Member); }
+    void Squize2() { Squize(Kind::Partner); }
+    void Squize3() { Squize(Kind::Activity); }
+    void Squize4() { Squize(Kind::Receipt); }
+    void Renum(Kind k);
+    void Renum() { Renum(Kind::Member); }
+    void Renum2() { Renum(Kind::Partner); }
+    void Renum3() { Renum(Kind::Activity); }
+    void Renum4() { Renum(Kind::Receipt); }
+
+    // ---- Records --------------------------------------------------------------
+    // Appends an empty record of the kind and makes it current; false with
+    // "Le fichier est plein" when the kind is full.
+    bool Ajout(Kind k);
+    // Deletes the current record's block, closes the numbering gap and keeps
+    // the current index within the records.
+    void Supprime(Kind k);
+
+    // Largest stored code + 1, at least 10001; codes that are not whole numbers
+    // are skipped.
+    int nextCode(Kind k) const;
+    int Numerom() { return NextMemberNumber = nextCode(Kind::Member); }
+    int Numerop() { return NextPartnerCode = nextCode(Kind::Partner); }
+    int Numeroa() { return NextActivityCode = nextCode(Kind::Activity); }
+    // YYYYMM001 from today, or the highest "NUMR" number + 1.
+    int Numerof();
+    int NextMemberNumber = 10001;
+    int NextPartnerCode = 10001;
+    int NextActivityCode = 10001;
+    int NextReceiptNumber = 0;
+
+    // ---- Navigation and selections ----------------------------------------------
+    int MemberSelection = 0;
+    QString MemberCpFilter;
+    QString MemberTownFilter;
+    QString RenewalDaysText;
+    int RenewalDays = 0;
+    int PartnerSelection = 0;
+    QString PartnerCpFilter;
+    QString PartnerTownFilter;
+
+    // Changes the current index of the kind for the move, following the page's
+    // selection. False when the record must not be read again (receipts: Next
+    // and Last with fewer than two receipts).
+    bool move(Kind k, Move m);
+
+    // The filtered walks; each changes only the current index.
+    bool CpPremier() { return walk(Kind::Member, Move::First, cpTest(Kind::Member)); }
+    bool CpPrecedent() { return walk(Kind::Member, Move::Previous, cpTest(Kind::Member)); }
+    bool CpSuivant() { return walk(Kind::Member, Move::Next, cpTest(Kind::Member)); }
+    bool CpDernier() { return walk(Kind::Member, Move::Last, cpTest(Kind::Member)); }
+    bool VillePremier() { return walk(Kind::Member, Move::First, townTest(Kind::Member)); }
+    bool VillePrecedent() { return walk(Kind::Member, Move::Previous, townTest(Kind::Member)); }
+    bool VilleSuivant() { return walk(Kind::Member, Move::Next, townTest(Kind::Member)); }
+    bool VilleDernier() { return walk(Kind::Member, Move::Last, townTest(Kind::Member)); }
+    bool RappelPremier() { return walk(Kind::Member, Move::First, renewalTest()); }
+    bool RappelPrecedent() { return walk(Kind::Member, Move::Previous, renewalTest()); }
+    bool Rappelsuivant() { return walk(Kind::Member, Move::Next, renewalTest()); }
+    bool RappelDernier() { return walk(Kind::Member, Move::Last, renewalTest()); }
+    bool CpPremier2() { return walk(Kind::Partner, Move::First, cpTest(Kind::Partner)); }
+    bool CpPrecedent2() { return walk(Kind::Partner, Move::Previous, cpTest(Kind::Partner)); }
+    bool CpSuivant2() { return walk(Kind::Partner, Move::Next, cpTest(Kind::Partner)); }
+    bool CpDernier2() { return walk(Kind::Partner, Move::Last, cpTest(Kind::Partner)); }
+    bool VillePremier2() { return walk(Kind::Partner, Move::First, townTest(Kind::Partner)); }
+    bool VillePrecedent2() { return walk(Kind::Partner, Move::Previous, townTest(Kind::Partner)); }
+    bool VilleSuivant2() { return walk(Kind::Partner, Move::Next, townTest(Kind::Partner)); }
+    bool VilleDernier2() { return walk(Kind::Partner, Move::Last, townTest(Kind::Partner)); }
+
+    // Asks for the selection's value through the dialogs ("Filtre Code postal"...).
+    void SetSel(int mode);
+    void SetPart(int mode);
+
+    // A test on the block whose opening tag stands at line i.
+    using BlockTest = std::function<bool(const RecordList &, int)>;
+    // The walk of Part "filtered walk": the nearest qualifying block number in
+    // the direction of the move; the index stays when none qualifies.
+    bool walk(Kind k, Move m, const BlockTest &test);
+
+private:
+    BlockTest cpTest(Kind k) const;
+    BlockTest townTest(Kind k) const;
+    BlockTest renewalTest() const;
+    void resetKind(Kind k);
+    void removeLinesOfBlock(Kind k, int index);
+
+    std::array<KindState, 4> m_kinds;
+};
+
+QString kindExtension(Kind k);

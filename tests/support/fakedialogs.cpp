@@ -1,0 +1,144 @@
+#include "support/fakedialogs.h"
+
+#include "core/clock.h"
+
+void FakeDialogs::message(const QString &text)
+{
+    calls.append({QStringLiteral("message"), text});
+}
+
+void FakeDialogs::error(const QString &text)
+{
+    calls.append({QStringLiteral("error"), text});
+}
+
+Dialogs::Answer FakeDialogs::yesNoCancel(const QString &text)
+{
+    calls.append({QStringLiteral("yesNoCancel"), text});
+    if (yesNoCancelAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return Cancel;
+    }
+    const Answer a = yesNoCancelAnswers.front();
+    yesNoCancelAnswers.pop_front();
+    return a;
+}
+
+bool FakeDialogs::yesNo(const QString &text)
+{
+    calls.append({QStringLiteral("yesNo"), text});
+    if (yesNoAnswers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return false;
+    }
+    const bool a = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return a;
+}
+
+bool FakeDialogs::okCancel(const QString &text)
+{
+    calls.append({QStringLiteral("okCancel"), text});
+    if (okCancelAnswers.empty()) {
+        ADD_FAILURE() << "unexpected confirmation: " << text.toStdString();
+        return false;
+    }
+    const bool a = okCancelAnswers.front();
+    okCancelAnswers.pop_front();
+    return a;
+}
+
+bool FakeDialogs::input(const QString &caption, const QString &prompt, QString *text)
+{
+    calls.append({QStringLiteral("input"), caption + QLatin1Char('|') + prompt + QLatin1Char('|') + *text});
+    if (inputAnswers.empty()) {
+        ADD_FAILURE() << "unexpected input box: " << caption.toStdString();
+        return false;
+    }
+    const QString a = inputAnswers.front();
+    inputAnswers.pop_front();
+    if (a.isNull())
+        return false;
+    *text = a;
+    return true;
+}
+
+QString FakeDialogs::openFile(const QString &filter, const QString &)
+{
+    calls.append({QStringLiteral("open"), filter});
+    if (openAnswers.empty()) {
+        ADD_FAILURE() << "unexpected open dialog";
+        return QString();
+    }
+    const QString a = openAnswers.front();
+    openAnswers.pop_front();
+    return a;
+}
+
+QString FakeDialogs::saveFile(const QString &filter, const QString &, const QString &)
+{
+    calls.append({QStringLiteral("save"), filter});
+    if (saveAnswers.empty()) {
+        ADD_FAILURE() << "unexpected save dialog";
+        return QString();
+    }
+    const QString a = saveAnswers.front();
+    saveAnswers.pop_front();
+    return a;
+}
+
+QStringList FakeDialogs::texts(const QString &kind) const
+{
+    QStringList out;
+    for (const Call &c : calls)
+        if (c.kind == kind)
+            out.append(c.text);
+    return out;
+}
+
+void FakeDialogs::reset()
+{
+    yesNoCancelAnswers.clear();
+    yesNoAnswers.clear();
+    okCancelAnswers.clear();
+    inputAnswers.clear();
+    openAnswers.clear();
+    saveAnswers.clear();
+    calls.clear();
+}
+
+bool FakeDialogs::allAnswersUsed() const
+{
+    return yesNoCancelAnswers.empty() && yesNoAnswers.empty() && okCancelAnswers.empty()
+           && inputAnswers.empty() && openAnswers.empty() && saveAnswers.empty();
+}
+
+FakeDialogs &FakeDialogs::instance()
+{
+    static FakeDialogs dialogs;
+    return dialogs;
+}
+
+void FakeDialogsEnvironment::SetUp()
+{
+    Dialogs::install(&FakeDialogs::instance());
+}
+
+void FakeDialogsEnvironment::TearDown()
+{
+    Dialogs::install(nullptr);
+}
+
+void VelmoraTest::SetUp()
+{
+    FakeDialogs::instance().reset();
+    // A Sunday in March 2026, at a quarter past ten.
+    Clock::setFixed(QDateTime(QDate(2026, 3, 15), QTime(10, 15, 30)));
+}
+
+void VelmoraTest::TearDown()
+{
+    EXPECT_TRUE(FakeDialogs::instance().allAnswersUsed()) << "a scripted answer was never asked for";
+    FakeDialogs::instance().reset();
+    Clock::reset();
+}
