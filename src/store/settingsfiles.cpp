@@ -1,0 +1,278 @@
+#include "store/settingsfiles.h"
+
+#include "core/cp1252.h"
+#include "core/dialogs.h"
+#include "core/formats.h"
+#include "core/textfile.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QLocale>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+const QString &SettingsFiles::iniName()
+{
+    static const QString name = QStringLiteral("Velmora.ini");
+    return name;
+}
+
+const QString &SettingsFiles::socName()
+{
+    static const QString name = QStringLiteral("Velmora.soc");
+    return name;
+}
+
+const QString &SettingsFiles::burName()
+{
+    static const QString name = QStringLiteral("Velmora.bur");
+    return name;
+}
+
+const QString &SettingsFiles::cbxName()
+{
+    static const QString name = QStringLiteral("Velmora.cbx");
+    return name;
+}
+
+const QString &SettingsFiles::plcName()
+{
+    static const QString name = QStringLiteral("Velmora.plc");
+    return name;
+}
+
+const QString &SettingsFiles::typeSection()
+{
+    static const QString name = QStringLiteral("[TYPE]");
+    return name;
+}
+
+SettingsFiles::SettingsFiles()
+{
+    for (int i = 0; i < kHeaderLines; ++i)
+        Header.append(QString());
+    for (int i = 0; i < kBureauLines; ++i)
+        Bureau.append(QString());
+}
+
+QString SettingsFiles::path(const QString &dir, const QString &name)
+{
+    return dir.isEmpty() ? name : QDir(dir).filePath(name);
+}
+
+bool SettingsFiles::ChargeIni(const QString &dir)
+{
+    const QString file = path(dir, iniName());
+    if (!TextFile::exists(file))
+        return true;
+    QStringList lines;
+    QString error;
+    if (!TextFile::readLines(file, &lines, &error)) {
+        Dialogs::current().error(error);
+        return false;
+    }
+    if (lines.isEmpty())
+        return true;
+    LastFile = lines.at(0);
+    int *const values[] = {&AutoOpen, &EnvOrientation, &EnvGuide, &PaperType};
+    for (int i = 0; i < 4; ++i) {
+        // A file cut short keeps the values it does not hold.
+        if (i + 1 >= lines.size())
+            break;
+        const QString &line = lines.at(i + 1);
+        int v = 0;
+        if (!Formats::parseInt(line, &v)) {
+            Dialogs::current().error(QStringLiteral("La ligne %1 de %2 n'est pas un nombre entier : « %3 ».")
+                                         .arg(i + 2)
+                                         .arg(iniName(), line));
+            return false;
+        }
+        *values[i] = v;
+    }
+    return true;
+}
+
+bool SettingsFiles::SauveIni(const QString &dir, const QString &fileName)
+{
+    // A name the code page cannot hold would come back as a different file;
+    // better no name than a wrong one.
+    const QString name = Cp1252::canEncode(fileName) ? fileName : QString();
+    const QStringList lines = {name,
+                               QString::number(AutoOpen),
+                               QString::number(EnvOrientation),
+                               QString::number(EnvGuide),
+                               QString::number(PaperType)};
+    return sauveLines(dir, iniName(), lines);
+}
+
+bool SettingsFiles::chargeLines(const QString &dir, const QString &name, QStringList &target, int max)
+{
+    const QString file = path(dir, name);
+    if (!TextFile::exists(file))
+        return true;
+    QStringList lines;
+    QString error;
+    if (!TextFile::readLines(file, &lines, &error)) {
+        Dialogs::current().error(error);
+        return false;
+    }
+    while (target.size() < max)
+        target.append(QString());
+    const int n = std::min<int>(max, int(lines.size()));
+    for (int i = 0; i < n; ++i)
+        target[i] = lines.at(i);
+    return true;
+}
+
+bool SettingsFiles::sauveLines(const QString &dir, const QString &name, const QStringList &lines)
+{
+    QString error;
+    if (!TextFile::writeLines(path(dir, name), lines, &error)) {
+        Dialogs::current().error(error);
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Exactly n lines: missing ones empty, extra ones dropped.
+QStringList fixedCount(const QStringList &lines, int n)
+{
+    QStringList out;
+    for (int i = 0; i < n; ++i)
+        out.append(lines.value(i));
+    return out;
+}
+
+} // namespace
+
+bool SettingsFiles::ChargeSoc(const QString &dir)
+{
+    return chargeLines(dir, socName(), Header, kHeaderLines);
+}
+
+bool SettingsFiles::SauveSoc(const QString &dir)
+{
+    return sauveLines(dir, socName(), fixedCount(Header, kHeaderLines));
+}
+
+bool SettingsFiles::ChargeBur(const QString &dir)
+{
+    return chargeLines(dir, burName(), Bureau, kBureauLines);
+}
+
+bool SettingsFiles::SauveBur(const QString &dir)
+{
+    return sauveLines(dir, burName(), fixedCount(Bureau, kBureauLines));
+}
+
+bool SettingsFiles::ChargeCombo(const QString &dir)
+{
+    const QString file = path(dir, cbxName());
+    if (!TextFile::exists(file))
+        return true;
+    QStringList lines;
+    QString error;
+    if (!TextFile::readLines(file, &lines, &error)) {
+        Dialogs::current().error(error);
+        return false;
+    }
+    Types.clear();
+    const int start = int(lines.indexOf(typeSection()));
+    // Everything after the first section line is a type, even a second
+    // "[TYPE]": that is how a type spelt so is written back.
+    if (start >= 0)
+        Types = lines.mid(start + 1);
+    return true;
+}
+
+bool SettingsFiles::SauveCombo(const QString &dir)
+{
+    QStringList lines;
+    lines.reserve(Types.size() + 1);
+    lines.append(typeSection());
+    lines.append(Types);
+    return sauveLines(dir, cbxName(), lines);
+}
+
+int SettingsFiles::ChargePlc(const QString &dir)
+{
+    const QString file = path(dir, plcName());
+    if (TextFile::exists(file)) {
+        RecordList loaded;
+        QString error;
+        if (loaded.load(file, &error)) {
+            sortChart(loaded);
+            Chart = loaded;
+        } else {
+            Dialogs::current().error(error.isEmpty() ? TextFile::readErrorText(file) : error);
+        }
+    }
+    return Chart.size();
+}
+
+bool SettingsFiles::SauvePlc(const QString &dir)
+{
+    const QString file = path(dir, plcName());
+    QString error;
+    if (!Chart.save(file, &error)) {
+        Dialogs::current().error(error.isEmpty() ? TextFile::writeErrorText(file) : error);
+        return false;
+    }
+    return true;
+}
+
+void SettingsFiles::loadAll(const QString &dir)
+{
+    ChargeIni(dir);
+    ChargeSoc(dir);
+    ChargeBur(dir);
+    ChargePlc(dir);
+    ChargeCombo(dir);
+}
+
+bool SettingsFiles::saveAll(const QString &dir, const QString &currentFile)
+{
+    bool ok = SauveIni(dir, currentFile);
+    ok = SauveSoc(dir) && ok;
+    ok = SauveBur(dir) && ok;
+    ok = SauvePlc(dir) && ok;
+    ok = SauveCombo(dir) && ok;
+    return ok;
+}
+
+void SettingsFiles::GetIni(bool *autoOpen, QString *name) const
+{
+    if (autoOpen)
+        *autoOpen = AutoOpen == 1;
+    if (name)
+        *name = LastFile;
+}
+
+void SettingsFiles::SetIni(bool autoOpen)
+{
+    AutoOpen = autoOpen ? 1 : 0;
+}
+
+void SettingsFiles::sortChart(RecordList &chart)
+{
+    QCollator collator{QLocale(QLocale::French)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const int n = chart.size();
+    QStringList texts;
+    texts.reserve(n);
+    for (int i = 0; i < n; ++i)
+        texts.append(chart.at(i));
+    std::vector<int> order(size_t(n));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return collator.compare(texts.at(a), texts.at(b)) < 0; });
+    // The bytes are moved as they are, so a line comes back exactly as read.
+    RecordList sorted;
+    for (int i : order)
+        sorted.appendRaw(chart.view(i));
+    chart = sorted;
+}

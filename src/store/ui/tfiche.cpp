@@ -1,0 +1,280 @@
+#include "store/ui/tfiche.h"
+
+#include "core/dialogs.h"
+#include "core/rightalign.h"
+#include "store/ui/activitiespage.h"
+#include "store/ui/memberspage.h"
+#include "store/ui/partnerspage.h"
+#include "store/ui/receiptspage.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+TFiche::TFiche(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Fiche"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_pageControl = new QStackedWidget(this);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    layout->addWidget(m_pageControl);
+
+    m_pages[size_t(Kind::Member)] = new MembersPage(this);
+    m_pages[size_t(Kind::Partner)] = new PartnersPage(this);
+    m_pages[size_t(Kind::Activity)] = new ActivitiesPage(this);
+    m_pages[size_t(Kind::Receipt)] = new ReceiptsPage(this);
+    for (RecordPage *p : m_pages)
+        m_pageControl->addWidget(p);
+
+    connect(qApp, &QApplication::focusChanged, this, &TFiche::onFocusChanged);
+
+    m_store.Nouveau();
+    m_pageControl->setCurrentWidget(page(Kind::Member));
+    LitFiche();
+    updateCaption();
+}
+
+TFiche::~TFiche()
+{
+    disconnect(qApp, &QApplication::focusChanged, this, &TFiche::onFocusChanged);
+}
+
+// ---- Pages ----------------------------------------------------------------------
+
+Kind TFiche::shownKind() const
+{
+    auto *shown = static_cast<RecordPage *>(m_pageControl->currentWidget());
+    return shown ? shown->kind() : Kind::Member;
+}
+
+MembersPage *TFiche::membersPage() const
+{
+    return static_cast<MembersPage *>(page(Kind::Member));
+}
+
+PartnersPage *TFiche::partnersPage() const
+{
+    return static_cast<PartnersPage *>(page(Kind::Partner));
+}
+
+ActivitiesPage *TFiche::activitiesPage() const
+{
+    return static_cast<ActivitiesPage *>(page(Kind::Activity));
+}
+
+ReceiptsPage *TFiche::receiptsPage() const
+{
+    return static_cast<ReceiptsPage *>(page(Kind::Receipt));
+}
+
+void TFiche::showKind(Kind k)
+{
+    // Leaving a page writes its record back, as when the focus leaves it.
+    writeBack(shownKind());
+    m_pageControl->setCurrentWidget(page(k));
+    page(k)->aboutToShow();
+    read(k);
+}
+
+void TFiche::Adherents()
+{
+    showKind(Kind::Member);
+}
+
+void TFiche::Partenaires()
+{
+    showKind(Kind::Partner);
+}
+
+void TFiche::Activites()
+{
+    showKind(Kind::Activity);
+}
+
+void TFiche::Recus()
+{
+    showKind(Kind::Receipt);
+}
+
+void TFiche::onFocusChanged(QWidget *old, QWidget *now)
+{
+    if (!old || !now)
+        return;
+    RecordPage *shown = page(shownKind());
+    if (shown->isAncestorOf(old) && !shown->isAncestorOf(now) && isAncestorOf(now))
+        shown->writeRecord();
+}
+
+void TFiche::focusFirst(Kind k)
+{
+    if (QWidget *w = page(k)->firstField())
+        w->setFocus();
+}
+
+void TFiche::updateCaption()
+{
+    setWindowTitle(m_store.FileName.isEmpty() ? QString() : QFileInfo(m_store.FileName).fileName());
+}
+
+// ---- Store ----------------------------------------------------------------------
+
+void TFiche::Nouveau()
+{
+    m_store.Nouveau();
+    updateCaption();
+    m_pageControl->setCurrentWidget(page(Kind::Member));
+    for (int k = 3; k >= 0; --k)
+        read(Kind(k));
+}
+
+bool TFiche::Charge(const QString &name)
+{
+    if (!m_store.Charge(name))
+        return false;
+    updateCaption();
+    m_store.state(Kind::Member).current = 0;
+    LitFiche();
+    m_store.state(Kind::Member).edited = false;
+    Premier();
+    return true;
+}
+
+bool TFiche::Sauve(const QString &name)
+{
+    writeBackAll();
+    QString error;
+    if (!m_store.Sauve(name, &error)) {
+        Dialogs::current().error(error);
+        return false;
+    }
+    updateCaption();
+    return true;
+}
+
+// ---- Records ----------------------------------------------------------------------
+
+void TFiche::writeBack(Kind k)
+{
+    page(k)->writeRecord();
+}
+
+void TFiche::read(Kind k)
+{
+    page(k)->readRecord();
+}
+
+void TFiche::writeBackAll()
+{
+    for (int k = 0; k < 4; ++k)
+        writeBack(Kind(k));
+}
+
+void TFiche::EcritFiche() { writeBack(Kind::Member); }
+void TFiche::LitFiche() { read(Kind::Member); }
+void TFiche::EcritPartenaire() { writeBack(Kind::Partner); }
+void TFiche::LitPartenaire() { read(Kind::Partner); }
+void TFiche::EcritActivite() { writeBack(Kind::Activity); }
+void TFiche::LitActivite() { read(Kind::Activity); }
+void TFiche::EcritRecu() { writeBack(Kind::Receipt); }
+void TFiche::LitRecu() { read(Kind::Receipt); }
+
+// ---- Commands -------------------------------------------------------------------
+
+void TFiche::move(Move m)
+{
+    const Kind k = shownKind();
+    if (m == Move::Last && k != Kind::Receipt && m_store.state(k).count < 2)
+        return;
+    writeBack(k);
+    if (m_store.move(k, m))
+        read(k);
+    focusFirst(k);
+}
+
+void TFiche::Premier() { move(Move::First); }
+void TFiche::Precedent() { move(Move::Previous); }
+void TFiche::Suivant() { move(Move::Next); }
+void TFiche::Dernier() { move(Move::Last); }
+
+void TFiche::Ajout()
+{
+    const Kind k = shownKind();
+    if (k == Kind::Receipt)
+        return;
+    writeBack(k);
+    if (!m_store.Ajout(k))
+        return;
+    read(k);
+    if (QWidget *w = page(k)->appendField())
+        w->setFocus();
+}
+
+void TFiche::Supprime()
+{
+    const Kind k = shownKind();
+    if (k == Kind::Receipt)
+        return;
+    m_store.Supprime(k);
+    read(k);
+}
+
+void TFiche::Copier()
+{
+    page(shownKind())->copy();
+}
+
+void TFiche::Coller()
+{
+    page(shownKind())->paste();
+    m_store.StoreModified = true;
+}
+
+void TFiche::SetSel(int mode)
+{
+    m_store.SetSel(mode);
+}
+
+void TFiche::SetPart(int mode)
+{
+    m_store.SetPart(mode);
+}
+
+void TFiche::listKey()
+{
+    Liste();
+}
+
+void TFiche::Liste()
+{
+}
+
+QString TFiche::Rset(const QString &text, int width) const
+{
+    return rightAlign(text, width, fontMetrics());
+}
+
+// ---- Not yet wired ------------------------------------------------------------------
+
+void TFiche::RechNom() {}
+void TFiche::RechTel() {}
+void TFiche::RechNum() {}
+void TFiche::RechSoc() {}
+void TFiche::RechNom2() {}
+void TFiche::RechNum2() {}
+void TFiche::Trier() {}
+void TFiche::Trier2() {}
+void TFiche::ListRecu() {}
+void TFiche::Exporter() {}
+void TFiche::Importer() {}
+void TFiche::NouvRecu() {}
+void TFiche::SupRecu() {}
+void TFiche::SupLigne1() {}
+void TFiche::FormActivate(const QString &) {}
+bool TFiche::saveSettings(const QString &, const QString &) { return true; }
+void TFiche::GetIni(bool *autoOpen, QString *name) const { *autoOpen = false; name->clear(); }
+void TFiche::SetIni(bool) {}
+void TFiche::Psoc() {}
+void TFiche::LeBureau() {}
+void TFiche::Types() {}

@@ -1,0 +1,130 @@
+#pragma once
+// The record window: the frame's one child, holding the store and the four
+// record pages (members, partners, activities, receipts) whose tabs are
+// hidden. It routes each store command to the page shown and to the store.
+
+#include "store/recordstore.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <array>
+
+class QStackedWidget;
+class RecordPage;
+class MembersPage;
+class PartnersPage;
+class ActivitiesPage;
+class ReceiptsPage;
+
+class TFiche : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TFiche(QWidget *parent = nullptr);
+    ~TFiche() override;
+
+    RecordStore &store() { return m_store; }
+    const RecordStore &store() const { return m_store; }
+
+    // ---- Pages ------------------------------------------------------------------
+    Kind shownKind() const;
+    RecordPage *page(Kind k) const { return m_pages[size_t(k)]; }
+    MembersPage *membersPage() const;
+    PartnersPage *partnersPage() const;
+    ActivitiesPage *activitiesPage() const;
+    ReceiptsPage *receiptsPage() const;
+    // Bring a page forward and read its current record.
+    void Adherents();
+    void Partenaires();
+    void Activites();
+    void Recus();
+
+    // ---- Store ------------------------------------------------------------------
+    void Nouveau();
+    // False when a file could not be read (a message was shown, nothing changed).
+    bool Charge(const QString &name);
+    // False when the store could not be written (a message was shown).
+    bool Sauve(const QString &name);
+    bool TestModif() const { return m_store.StoreModified; }
+
+    // ---- Records of each kind (write back / read) --------------------------------
+    void EcritFiche();
+    void LitFiche();
+    void EcritPartenaire();
+    void LitPartenaire();
+    void EcritActivite();
+    void LitActivite();
+    void EcritRecu();
+    void LitRecu();
+    void writeBack(Kind k);
+    void read(Kind k);
+    // Every page's record written back, members first.
+    void writeBackAll();
+
+    // ---- Commands on the page shown ----------------------------------------------
+    void Premier();
+    void Precedent();
+    void Suivant();
+    void Dernier();
+    void Ajout();
+    void Supprime();
+    void Copier();
+    void Coller();
+    void SetSel(int mode);
+    void SetPart(int mode);
+    // F2 on a page: the list of the kind shown (receipts: the receipt list).
+    void listKey();
+    void Liste();
+
+    // ---- Searches, sorts, lists, exchange -------------------------------------------
+    void RechNom();
+    void RechTel();
+    void RechNum();
+    void RechSoc();
+    void RechNom2();
+    void RechNum2();
+    void Trier();
+    void Trier2();
+    void ListRecu();
+    void Exporter();
+    void Importer();
+
+    // ---- Receipts -------------------------------------------------------------------
+    void NouvRecu();
+    void SupRecu();
+    void SupLigne1();
+
+    // ---- Settings files and dialogs -------------------------------------------------
+    // Reads the five settings files of the folder once, at the first activation.
+    void FormActivate(const QString &startDir);
+    // Writes them in their fixed order; false when one could not be written.
+    bool saveSettings(const QString &startDir, const QString &currentFile);
+    void GetIni(bool *autoOpen, QString *name) const;
+    void SetIni(bool autoOpen);
+    void Psoc();
+    void LeBureau();
+    void Types();
+
+    // Right alignment in the record window's font.
+    QString Rset(const QString &text, int width) const;
+
+    // The items of the activities' "Type" list.
+    QStringList &activityTypes() { return m_activityTypes; }
+
+signals:
+    // The receipt line grid took or lost the focus ("S&upprimer ligne").
+    void receiptGridActiveChanged(bool active);
+
+private:
+    void showKind(Kind k);
+    void move(Move m);
+    void focusFirst(Kind k);
+    void updateCaption();
+    void onFocusChanged(QWidget *old, QWidget *now);
+
+    RecordStore m_store;
+    QStackedWidget *m_pageControl = nullptr;
+    std::array<RecordPage *, 4> m_pages{};
+    QStringList m_activityTypes;
+};
