@@ -266,7 +266,7 @@ void SettingsFiles::sortChart(RecordList &chart)
     texts.reserve(n);
     for (int i = 0; i < n; ++i)
         texts.append(chart.at(i));
-    std::vector<int> order(size_t(n));
+    std::vector<int> order(static_cast<size_t>(n));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return collator.compare(texts.at(a), texts.at(b)) < 0; });

@@ -283,11 +283,12 @@ TEST_F(StoreFilesTest, AnUnreadableFileIsReportedAndTheOpenStoreStays)
     writeFile(path("club.adh"), crlf(memberBlock(0, "Club")));
     ASSERT_TRUE(store.Charge(path("club.adh")));
     writeFile(path("bad.adh"), crlf(memberBlock(0, "Bad")));
-    QDir().mkpath(path("bad.jnl")); // a folder where the journal should be: unreadable as a file
     QFile::setPermissions(path("bad.adh"), QFileDevice::Permissions());
-    if (QFile(path("bad.adh")).open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "running with rights that read any file";
-    EXPECT_FALSE(store.Charge(path("bad.adh")));
+    QString bad = path("bad.adh");
+    // With the rights to read any file, a file whose reading fails stands in.
+    if (QFile(bad).open(QIODevice::ReadOnly))
+        bad = QStringLiteral("/proc/self/mem");
+    EXPECT_FALSE(store.Charge(bad));
     EXPECT_EQ(dialogs().texts("error").size(), 1);
     EXPECT_EQ(store.FileName, path("club.adh"));
     EXPECT_EQ(store.readBlock(Kind::Member, 0)->fixed[2], QStringLiteral("Club"));

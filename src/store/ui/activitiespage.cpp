@@ -1,19 +1,299 @@
 #include "store/ui/activitiespage.h"
 
+#include "core/clock.h"
+#include "core/formats.h"
+#include "store/ui/datedgrid.h"
+#include "store/ui/partnerspage.h"
+#include "store/ui/tfiche.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpressionValidator>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPriceWidth = 110;
+constexpr int kFixedLines = 14;
+
+QLineEdit *newEdit(QWidget *parent, const char *name)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    return edit;
+}
+
+QComboBox *newCombo(QWidget *parent, const char *name)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setEditable(true);
+    // Enter in the text must not add what was typed to the choices.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
+QDateEdit *newDate(QWidget *parent, const char *name)
+{
+    auto *picker = new QDateEdit(parent);
+    picker->setObjectName(QLatin1String(name));
+    picker->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    picker->setCalendarPopup(true);
+    // Qt's default lower bound (1752) would silently move an older stored date.
+    picker->setMinimumDate(QDate(100, 1, 1));
+    return picker;
+}
+
+QTimeEdit *newTime(QWidget *parent, const char *name)
+{
+    auto *picker = new QTimeEdit(parent);
+    picker->setObjectName(QLatin1String(name));
+    picker->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    return picker;
+}
+
+// The combo's text replaced without touching its list.
+void setComboText(QComboBox *box, const QString &text)
+{
+    box->setCurrentIndex(-1);
+    box->setEditText(text);
+}
+
+bool isExit(const QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    // A popup (the combo's list, a context menu) or another window taking
+    // the focus is not the user leaving the field.
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
 ActivitiesPage::ActivitiesPage(TFiche *fiche) : RecordPage(fiche, Kind::Activity, QStringLiteral("TabSheet3"))
 {
+    m_code = newEdit(this, "Edit30");
+    m_title = newEdit(this, "Edit31");
+    m_type = newCombo(this, "ComboBox2");
+    m_partner = newCombo(this, "ComboBox3");
+    m_partnerName = newEdit(this, "Edit32");
+    m_startDate = newDate(this, "DateTimePicker3");
+    m_startTime = newTime(this, "DateTimePicker5");
+    m_endDate = newDate(this, "DateTimePicker4");
+    m_endTime = newTime(this, "DateTimePicker6");
+    m_priceHT = newEdit(this, "Edit35");
+    m_priceTTC = newEdit(this, "Edit36");
+    m_vat = newEdit(this, "Edit37");
+    m_places = newEdit(this, "Edit38");
+    m_sold = newEdit(this, "Edit39");
+    m_memo = new QPlainTextEdit(this);
+    m_memo->setObjectName(QStringLiteral("Memo3"));
+    m_grid = new DatedGrid({QStringLiteral("StringGrid3"), QStringLiteral("Panel3"), QStringLiteral("DateTimePicker7"),
+                            QStringLiteral("Edit33"), QStringLiteral("Edit34"), QStringLiteral("SpeedButton3")},
+                           this);
+
+    for (QLineEdit *count : {m_places, m_sold})
+        count->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), count));
+    for (QLineEdit *price : {m_priceHT, m_priceTTC, m_vat})
+        price->setAlignment(Qt::AlignRight);
+
+    auto *form = new QGridLayout;
+    auto label = [this, form](const char *text, QWidget *buddy, int row, int column) {
+        auto *l = new QLabel(QString::fromUtf8(text), this);
+        l->setBuddy(buddy);
+        form->addWidget(l, row, column);
+    };
+    label("Code", m_code, 0, 0);
+    form->addWidget(m_code, 0, 1);
+    label("Intitulé", m_title, 1, 0);
+    form->addWidget(m_title, 1, 1, 1, 3);
+    label("Type", m_type, 2, 0);
+    form->addWidget(m_type, 2, 1, 1, 3);
+    label("Partenaire", m_partner, 3, 0);
+    form->addWidget(m_partner, 3, 1);
+    form->addWidget(m_partnerName, 3, 2, 1, 2);
+    label("Début le", m_startDate, 4, 0);
+    form->addWidget(m_startDate, 4, 1);
+    label("à", m_startTime, 4, 2);
+    form->addWidget(m_startTime, 4, 3);
+    label("Fin le", m_endDate, 5, 0);
+    form->addWidget(m_endDate, 5, 1);
+    label("à", m_endTime, 5, 2);
+    form->addWidget(m_endTime, 5, 3);
+    label("Prix HT", m_priceHT, 6, 0);
+    form->addWidget(m_priceHT, 6, 1);
+    label("Prix TTC", m_priceTTC, 7, 0);
+    form->addWidget(m_priceTTC, 7, 1);
+    label("TVA", m_vat, 8, 0);
+    form->addWidget(m_vat, 8, 1);
+    label("Places", m_places, 6, 2);
+    form->addWidget(m_places, 6, 3);
+    label("Vendu", m_sold, 7, 2);
+    form->addWidget(m_sold, 7, 3);
+    form->setRowStretch(9, 1);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(new QLabel(QStringLiteral("Remarques"), this));
+    right->addWidget(m_memo, 1);
+    right->addWidget(m_grid, 2);
+
+    auto *top = new QHBoxLayout(this);
+    top->addLayout(form, 1);
+    top->addLayout(right, 2);
+
+    // Every change the user makes marks the activity for writing back and the
+    // store as changed, so that closing asks to save even before the activity
+    // is written back. Filling the page while reading marks nothing.
+    auto edited = [this] { markEdited(); };
+    for (QLineEdit *edit : {m_code, m_title, m_partnerName, m_priceHT, m_priceTTC, m_vat, m_places, m_sold,
+                            m_grid->labelEdit()})
+        connect(edit, &QLineEdit::textEdited, this, edited);
+    for (QComboBox *box : {m_type, m_partner})
+        connect(box, &QComboBox::editTextChanged, this, edited);
+    for (QDateEdit *picker : {m_startDate, m_endDate})
+        connect(picker, &QDateEdit::dateChanged, this, edited);
+    for (QTimeEdit *picker : {m_startTime, m_endTime})
+        connect(picker, &QTimeEdit::timeChanged, this, edited);
+    connect(m_memo, &QPlainTextEdit::textChanged, this, edited);
+    connect(m_grid, &DatedGrid::edited, this, edited);
+
     finishSetup();
+}
+
+void ActivitiesPage::aboutToShow()
+{
+    Filling filling(this);
+    const QString type = m_type->currentText();
+    m_type->clear();
+    m_type->addItems(fiche()->activityTypes());
+    setComboText(m_type, type);
+    InitPartenaires();
+}
+
+void ActivitiesPage::InitPartenaires()
+{
+    Filling filling(this);
+    const QString text = m_partner->currentText();
+    m_partner->clear();
+    const RecordList &lines = store().PartnerLines();
+    for (int i = 0; i + 2 < lines.size(); ++i)
+        if (RecordStore::isOpenTag(lines.view(i)))
+            m_partner->addItem(lines.at(i + 1) + QLatin1Char(' ') + lines.at(i + 2));
+    setComboText(m_partner, text);
+}
+
+void ActivitiesPage::ComboBox3Exit()
+{
+    const QString text = m_partner->currentText();
+    const int space = text.indexOf(QLatin1Char(' '));
+    // A code has at least four characters before the space that follows it.
+    if (space < 4)
+        return;
+    setComboText(m_partner, text.left(space));
+    m_partnerName->setText(text.mid(space + 1));
+    markEdited();
+}
+
+void ActivitiesPage::priceExit(QLineEdit *edit)
+{
+    const QString typed = edit->text().trimmed();
+    edit->setText(typed.isEmpty() ? typed : fiche()->Rset(Formats::twoDecimals(typed), kPriceWidth));
 }
 
 void ActivitiesPage::readRecord()
 {
+    Filling filling(this);
+    state().edited = false;
+    for (QLineEdit *edit : {m_code, m_title, m_partnerName, m_priceHT, m_priceTTC, m_vat, m_places, m_sold})
+        edit->clear();
+    setComboText(m_type, QString());
+    setComboText(m_partner, QString());
+    m_memo->clear();
+    m_grid->clearRows();
+    const QDateTime now = Clock::now();
+    m_startDate->setDate(now.date());
+    m_endDate->setDate(now.date());
+    m_startTime->setTime(now.time());
+    m_endTime->setTime(now.time());
+    m_code->setText(QString::number(store().Numeroa()));
+
+    if (const std::optional<BlockData> block = store().readBlock(Kind::Activity, state().current)) {
+        const QStringList &f = block->fixed;
+        m_code->setText(f.value(0));
+        m_title->setText(f.value(1));
+        setComboText(m_type, f.value(2));
+        setComboText(m_partner, f.value(3));
+        m_partnerName->setText(f.value(4));
+        // A date or time of another form leaves its picker at today and now.
+        QDate date;
+        QTime time;
+        if (f.value(5).size() == 10 && Formats::parseDate(f.value(5), &date))
+            m_startDate->setDate(date);
+        if (f.value(6).size() == 8 && Formats::parseTime(f.value(6), &time))
+            m_startTime->setTime(time);
+        if (f.value(7).size() == 10 && Formats::parseDate(f.value(7), &date))
+            m_endDate->setDate(date);
+        if (f.value(8).size() == 8 && Formats::parseTime(f.value(8), &time))
+            m_endTime->setTime(time);
+        m_priceHT->setText(f.value(9));
+        m_priceTTC->setText(f.value(10));
+        m_vat->setText(f.value(11));
+        m_places->setText(f.value(12));
+        m_sold->setText(f.value(13));
+        m_memo->setPlainText(PageText::memoText(block->memo));
+        m_grid->setRows(block->rows);
+    }
+    if (m_code->text().isEmpty())
+        m_code->setText(QString::number(store().Numeroa()));
 }
 
 void ActivitiesPage::writeRecord()
 {
+    if (!state().edited)
+        return;
+    BlockData data;
+    data.fixed = QStringList{m_code->text(),
+                             m_title->text(),
+                             m_type->currentText(),
+                             m_partner->currentText(),
+                             m_partnerName->text(),
+                             Formats::date(m_startDate->date()),
+                             Formats::time(m_startTime->time()),
+                             Formats::date(m_endDate->date()),
+                             Formats::time(m_endTime->time()),
+                             m_priceHT->text(),
+                             m_priceTTC->text(),
+                             m_vat->text(),
+                             m_places->text(),
+                             m_sold->text()};
+    Q_ASSERT(data.fixed.size() == kFixedLines);
+    for (QString &line : data.fixed)
+        line = PageText::oneLine(line);
+    data.memo = PageText::memoLines(m_memo->toPlainText());
+    data.rows = PageText::gridRows(m_grid->rows());
+    store().writeBlock(Kind::Activity, state().current, data);
 }
 
 QWidget *ActivitiesPage::firstField() const
 {
-    return nullptr;
+    return m_title;
+}
+
+bool ActivitiesPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (isExit(event)) {
+        if (watched == m_partner)
+            ComboBox3Exit();
+        else if (watched == m_priceHT || watched == m_priceTTC || watched == m_vat)
+            priceExit(static_cast<QLineEdit *>(watched));
+    }
+    return RecordPage::eventFilter(watched, event);
 }

@@ -44,7 +44,9 @@ DatedGrid::DatedGrid(const Names &names, QWidget *parent) : QWidget(parent)
     m_label->setObjectName(names.label);
     m_amount = new QLineEdit(m_panel);
     m_amount->setObjectName(names.amount);
-    m_amount->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,]*")), m_amount));
+    // One comma at most: "1,2,3" would be stored as "1,2," and no total could read it.
+    m_amount->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*,?[0-9]*")), m_amount));
     m_amount->installEventFilter(new AmountKeys(m_amount));
     m_ok = new QToolButton(m_panel);
     m_ok->setObjectName(names.button);
@@ -110,7 +112,13 @@ bool DatedGrid::addEntry()
     for (int r = 0; r < kRows; ++r) {
         if (!row(r).value(0).isEmpty())
             continue;
-        setRow(r, {Formats::date(m_picker->date()), m_label->text(), Formats::twoDecimals(m_amount->text())});
+        // The row is stored as one line with TABs between its cells: a pasted
+        // TAB or line break in the label would shift or split it.
+        QString label = m_label->text();
+        for (QChar &c : label)
+            if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+                c = QLatin1Char(' ');
+        setRow(r, {Formats::date(m_picker->date()), label, Formats::twoDecimals(m_amount->text())});
         m_label->clear();
         m_amount->clear();
         break;

@@ -1,6 +1,29 @@
 #pragma once
+// The partners page: one partner (a company or other body the association
+// deals with) at a time, its remarks and its dated amounts.
 
 #include "store/ui/recordpage.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <array>
+
+class DatedGrid;
+class QLineEdit;
+class QPlainTextEdit;
+
+// Texts of a page as block lines; shared by the partners and activities pages.
+namespace PageText {
+// A field's text as one block line: a pasted line break must not split the
+// record's lines in the file.
+QString oneLine(const QString &text);
+// The remarks as "MEMO" lines and back; an empty memo has no line.
+QStringList memoLines(const QString &text);
+QString memoText(const QStringList &lines);
+// Grid rows as "DATA" rows: no cell may hold the TAB that separates them.
+QList<QStringList> gridRows(const QList<QStringList> &rows);
+} // namespace PageText
 
 class PartnersPage : public RecordPage
 {
@@ -8,7 +31,25 @@ class PartnersPage : public RecordPage
 public:
     explicit PartnersPage(TFiche *fiche);
 
+    // LitPartenaire and EcritPartenaire.
     void readRecord() override;
     void writeRecord() override;
     QWidget *firstField() const override;
+    // Copy and paste of "Société" to "Email", in a buffer of the partners' own.
+    void copy() override;
+    void paste() override;
+
+    // "Code", then "Société" to "Email" in block order.
+    QLineEdit *field(int position) const { return m_fields[size_t(position - 1)]; }
+    QPlainTextEdit *remarks() const { return m_memo; }
+    DatedGrid *datedGrid() const { return m_grid; }
+
+    static constexpr int kFixedLines = 12;
+
+private:
+    std::array<QLineEdit *, kFixedLines> m_fields{};
+    QPlainTextEdit *m_memo = nullptr;
+    DatedGrid *m_grid = nullptr;
+    // Empty until the first copy: pasting then leaves the partner alone.
+    QStringList m_buffer;
 };
