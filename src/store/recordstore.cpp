@@ -279,7 +279,8 @@ void RecordStore::Nouveau()
 {
     for (int k = 0; k < 4; ++k)
         resetKind(Kind(k));
-    ChartLines.clear();
+    // The chart of accounts belongs to the program, not to a store: a new
+    // store must not wipe it (it is written back at closing).
     JournalLines.clear();
     FileName.clear();
     PartnerFileName.clear();

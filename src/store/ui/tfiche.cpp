@@ -2,6 +2,7 @@
 
 #include "core/dialogs.h"
 #include "core/rightalign.h"
+#include "settings/ui/settingsdialogs.h"
 #include "store/ui/activitiespage.h"
 #include "store/ui/memberspage.h"
 #include "store/ui/partnerspage.h"
@@ -250,6 +251,54 @@ void TFiche::Liste()
 {
 }
 
+// ---- Settings -------------------------------------------------------------------
+
+void TFiche::FormActivate(const QString &startDir)
+{
+    if (m_activated)
+        return;
+    m_activated = true;
+    m_settings.loadAll(startDir);
+    // The chart of accounts is one of the record window's lists.
+    m_store.ChartLines = m_settings.Chart;
+    m_settings.Chart.clear();
+}
+
+bool TFiche::saveSettings(const QString &startDir, const QString &currentFile)
+{
+    m_settings.Chart = m_store.ChartLines;
+    const bool saved = m_settings.saveAll(startDir, currentFile);
+    m_settings.Chart.clear();
+    return saved;
+}
+
+void TFiche::GetIni(bool *autoOpen, QString *name) const
+{
+    m_settings.GetIni(autoOpen, name);
+}
+
+void TFiche::SetIni(bool autoOpen)
+{
+    m_settings.SetIni(autoOpen);
+}
+
+void TFiche::Psoc()
+{
+    openSociete(this, m_settings.Header);
+}
+
+void TFiche::LeBureau()
+{
+    openBureau(this, m_settings.Bureau);
+}
+
+void TFiche::Types()
+{
+    openTypes(this, m_settings.Types);
+    if (shownKind() == Kind::Activity)
+        activitiesPage()->aboutToShow();
+}
+
 QString TFiche::Rset(const QString &text, int width) const
 {
     return rightAlign(text, width, fontMetrics());
@@ -271,10 +320,3 @@ void TFiche::Importer() {}
 void TFiche::NouvRecu() {}
 void TFiche::SupRecu() {}
 void TFiche::SupLigne1() {}
-void TFiche::FormActivate(const QString &) {}
-bool TFiche::saveSettings(const QString &, const QString &) { return true; }
-void TFiche::GetIni(bool *autoOpen, QString *name) const { *autoOpen = false; name->clear(); }
-void TFiche::SetIni(bool) {}
-void TFiche::Psoc() {}
-void TFiche::LeBureau() {}
-void TFiche::Types() {}

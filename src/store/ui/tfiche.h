@@ -4,6 +4,7 @@
 // hidden. It routes each store command to the page shown and to the store.
 
 #include "store/recordstore.h"
+#include "store/settingsfiles.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -110,7 +111,8 @@ public:
     QString Rset(const QString &text, int width) const;
 
     // The items of the activities' "Type" list.
-    QStringList &activityTypes() { return m_activityTypes; }
+    QStringList &activityTypes() { return m_settings.Types; }
+    SettingsFiles &settings() { return m_settings; }
 
 signals:
     // The receipt line grid took or lost the focus ("S&upprimer ligne").
@@ -126,5 +128,6 @@ private:
     RecordStore m_store;
     QStackedWidget *m_pageControl = nullptr;
     std::array<RecordPage *, 4> m_pages{};
-    QStringList m_activityTypes;
+    SettingsFiles m_settings;
+    bool m_activated = false;
 };
