@@ -102,8 +102,10 @@ ActivitiesPage::ActivitiesPage(TFiche *fiche) : RecordPage(fiche, Kind::Activity
 
     for (QLineEdit *count : {m_places, m_sold})
         count->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), count));
+    // The prices are right-aligned by the spaces put in front of them, which
+    // are measured for a field of this width.
     for (QLineEdit *price : {m_priceHT, m_priceTTC, m_vat})
-        price->setAlignment(Qt::AlignRight);
+        price->setFixedWidth(kPriceWidth);
 
     auto *form = new QGridLayout;
     auto label = [this, form](const char *text, QWidget *buddy, int row, int column) {
@@ -277,8 +279,8 @@ void ActivitiesPage::writeRecord()
     Q_ASSERT(data.fixed.size() == kFixedLines);
     for (QString &line : data.fixed)
         line = PageText::oneLine(line);
-    data.memo = PageText::memoLines(m_memo->toPlainText());
-    data.rows = PageText::gridRows(m_grid->rows());
+    data.memo = PageText::memoLines(m_memo);
+    data.rows = m_grid->rows();
     store().writeBlock(Kind::Activity, state().current, data);
 }
 

@@ -97,7 +97,6 @@ MembersPage::MembersPage(TFiche *fiche) : RecordPage(fiche, Kind::Member, QStrin
     m_title->setEditable(true);
     m_title->setInsertPolicy(QComboBox::NoInsert);
     m_title->addItems(titles());
-    m_title->setCurrentText(titles().first());
     // Picking an item marks the record edited; typing in it is typing.
     connect(m_title, &QComboBox::currentTextChanged, this, [this] { markEdited(false); });
     connect(m_title->lineEdit(), &QLineEdit::textEdited, this, [this] { markEdited(); });
@@ -117,7 +116,6 @@ MembersPage::MembersPage(TFiche *fiche) : RecordPage(fiche, Kind::Member, QStrin
         m_categories->addButton(radio, i);
         categoryLayout->addWidget(radio);
     }
-    m_categories->button(0)->setChecked(true);
     connect(m_categories, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             markEdited(false);
@@ -134,8 +132,6 @@ MembersPage::MembersPage(TFiche *fiche) : RecordPage(fiche, Kind::Member, QStrin
                                this);
     connect(m_payments, &DatedGrid::edited, this, [this] { markEdited(); });
 
-    // Two columns of labelled fields, then the category and the remarks, then
-    // the payments.
     auto *left = new QFormLayout;
     auto *right = new QFormLayout;
     auto addRow = [](QFormLayout *form, const QString &text, QWidget *field) {
@@ -175,6 +171,10 @@ MembersPage::MembersPage(TFiche *fiche) : RecordPage(fiche, Kind::Member, QStrin
     page->addWidget(m_payments, 1);
 
     finishSetup();
+    // The window reads its first record at once: the fields must already hold
+    // a new record's values, or that first reading would count as an edit.
+    Filling filling(this);
+    clearFields();
 }
 
 QLineEdit *MembersPage::field(int position) const
@@ -198,6 +198,15 @@ int MembersPage::category() const
     return std::max(0, m_categories->checkedId());
 }
 
+void MembersPage::setTitle(const QString &text)
+{
+    // The list's own item is selected too, so that the arrow keys go on from it.
+    const int item = m_title->findText(text);
+    m_title->setCurrentIndex(item);
+    if (item < 0)
+        m_title->setEditText(text);
+}
+
 void MembersPage::setCategory(int index)
 {
     m_categories->button(index)->setChecked(true);
@@ -216,7 +225,7 @@ QWidget *MembersPage::appendField() const
 void MembersPage::clearFields()
 {
     m_number->clear();
-    m_title->setCurrentText(titles().first());
+    setTitle(titles().first());
     for (QLineEdit *e : m_edits)
         e->clear();
     m_profession->clear();
@@ -231,7 +240,7 @@ void MembersPage::fill(const BlockData &data)
 {
     const auto line = [&data](int position) { return data.fixed.value(position - 1); };
     m_number->setText(line(1));
-    m_title->setCurrentText(line(kTitle));
+    setTitle(line(kTitle));
     for (int p = kFirstEdit; p <= kLastEdit; ++p)
         m_edits[p - kFirstEdit]->setText(line(p));
     if (!line(kBirth).isEmpty())
@@ -317,7 +326,7 @@ void MembersPage::paste()
     {
         Filling filling(this);
         m_number->setText(QString::number(store().Numerom()));
-        m_title->setCurrentText(m_copied[0]);
+        setTitle(m_copied[0]);
         for (int i = 0; i < m_edits.size(); ++i)
             m_edits[i]->setText(m_copied[i + 1]);
     }

@@ -52,6 +52,7 @@ private:
     // Step 1 of reading: every field at its new-record value.
     void clearFields();
     void fill(const BlockData &data);
+    void setTitle(const QString &text);
     void setCategory(int index);
 
     QLineEdit *m_number = nullptr;

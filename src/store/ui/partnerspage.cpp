@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 namespace PageText {
@@ -15,20 +16,27 @@ namespace PageText {
 QString oneLine(const QString &text)
 {
     QString out = text;
-    out.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    out.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    out.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    for (QChar &c : out)
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator
+            || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
     return out;
 }
 
-QStringList memoLines(const QString &text)
+QStringList memoLines(const QPlainTextEdit *memo)
 {
-    if (text.isEmpty())
-        return {};
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString &line : lines)
-        line = oneLine(line);
-    return lines;
+    QStringList out;
+    if (memo->document()->isEmpty())
+        return out;
+    // Block by block rather than toPlainText(), which would turn a stored
+    // non-breaking space into a plain one.
+    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next()) {
+        QString text = b.text();
+        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        out.append(text.split(QLatin1Char('\n')));
+    }
+    return out;
 }
 
 QString memoText(const QStringList &lines)
@@ -36,21 +44,12 @@ QString memoText(const QStringList &lines)
     return lines.join(QLatin1Char('\n'));
 }
 
-QList<QStringList> gridRows(const QList<QStringList> &rows)
-{
-    QList<QStringList> out = rows;
-    for (QStringList &row : out)
-        for (QString &cell : row)
-            cell = oneLine(cell).replace(QLatin1Char('\t'), QLatin1Char(' '));
-    return out;
-}
-
 } // namespace PageText
 
 PartnersPage::PartnersPage(TFiche *fiche) : RecordPage(fiche, Kind::Partner, QStringLiteral("TabSheet2"))
 {
-    static const char *const captions[kFixedLines] = {"Code",  "Société",   "Nom", "Prénom", "Adresse", "Adresse",
-                                                      "C.P.",  "Ville",     "Téléphone", "Fax", "Web", "Email"};
+    static const char *const captions[kFixedLines] = {"Code", "Société", "Nom",       "Prénom", "Adresse", "Adresse",
+                                                      "C.P.", "Ville",   "Téléphone", "Fax",    "Web",     "Email"};
 
     auto *top = new QHBoxLayout(this);
     auto *form = new QGridLayout;
@@ -111,8 +110,8 @@ void PartnersPage::writeRecord()
     BlockData data;
     for (QLineEdit *edit : m_fields)
         data.fixed.append(PageText::oneLine(edit->text()));
-    data.memo = PageText::memoLines(m_memo->toPlainText());
-    data.rows = PageText::gridRows(m_grid->rows());
+    data.memo = PageText::memoLines(m_memo);
+    data.rows = m_grid->rows();
     store().writeBlock(Kind::Partner, state().current, data);
 }
 

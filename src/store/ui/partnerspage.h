@@ -4,7 +4,6 @@
 
 #include "store/ui/recordpage.h"
 
-#include <QList>
 #include <QStringList>
 
 #include <array>
@@ -19,10 +18,8 @@ namespace PageText {
 // record's lines in the file.
 QString oneLine(const QString &text);
 // The remarks as "MEMO" lines and back; an empty memo has no line.
-QStringList memoLines(const QString &text);
+QStringList memoLines(const QPlainTextEdit *memo);
 QString memoText(const QStringList &lines);
-// Grid rows as "DATA" rows: no cell may hold the TAB that separates them.
-QList<QStringList> gridRows(const QList<QStringList> &rows);
 } // namespace PageText
 
 class PartnersPage : public RecordPage

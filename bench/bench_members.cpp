@@ -1,0 +1,174 @@
+// The members page's steps on a small and a full store: a move that writes an
+// edited member back through the page and reads the next, one step of each
+// filtered walk, the next member number, appending and deleting a member.
+// Each step is a linear pass at most, so the full store (100 times the
+// members) must cost at most 100 times the small one.
+//
+// Usage: bench_members            (prints the figures)
+
+#include "core/clock.h"
+#include "store/recordstore.h"
+#include "store/ui/memberspage.h"
+#include "store/ui/tfiche.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QStringList kTowns{QStringLiteral("Paris"), QStringLiteral("Lyon"), QStringLiteral("Marseille"),
+                         QStringLiteral("Orléans"), QStringLiteral("Lille"), QStringLiteral("Nantes"),
+                         QStringLiteral("Rennes"), QStringLiteral("Brest"), QStringLiteral("Nice"),
+                         QStringLiteral("Tours")};
+
+// Three remark lines and ten payments; one member in 20 shares each postal
+// code, one in 10 each town, and renewal dates spread over four months.
+QStringList memberBlock(int n)
+{
+    const QDate renewal = QDate(2026, 2, 1).addDays(n % 120);
+    QStringList b{RecordStore::openTag(n), QString::number(10001 + n), QStringLiteral("M."),
+                  QStringLiteral("Nom%1").arg(n), QStringLiteral("Prénom"), QStringLiteral("%1 rue de la Gare").arg(n),
+                  QString(), QStringLiteral("750%1").arg(n % 20, 2, 10, QLatin1Char('0')), kTowns[n % kTowns.size()],
+                  QStringLiteral("01 23 45 67 89"), QString(), QStringLiteral("06 12 34 56 78"), QString(),
+                  QStringLiteral("nom%1@exemple.fr").arg(n), QStringLiteral("01/01/1970"), QStringLiteral("Employé"),
+                  renewal.toString(QStringLiteral("dd/MM/yyyy")), QStringLiteral("0")};
+    for (int m = 0; m < 3; ++m)
+        b.append(QStringLiteral("MEMORemarque numéro %1 sur le membre").arg(m));
+    for (int d = 0; d < 10; ++d)
+        b.append(QStringLiteral("DATA%1/01/2026\tCotisation annuelle\t30,00").arg(d + 10));
+    b.append(RecordStore::closeTag(n));
+    return b;
+}
+
+// Milliseconds of the fastest of `steps` steps. The machine may be shared: the
+// fastest step is the one least disturbed by others, and a single step of the
+// full store is short enough to run undisturbed now and then.
+double perStep(int steps, const std::function<void()> &prepare, const std::function<void()> &step)
+{
+    double best = 1e300;
+    prepare();
+    for (int i = 0; i < steps; ++i) {
+        QElapsedTimer t;
+        t.start();
+        step();
+        best = std::min(best, t.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+struct Figures
+{
+    double move = 0, cp = 0, town = 0, renewal = 0, numbering = 0, append = 0, remove = 0;
+};
+
+Figures measure(int count)
+{
+    auto fiche = std::make_unique<TFiche>();
+    RecordStore &store = fiche->store();
+    QStringList lines;
+    for (int n = 0; n < count; ++n)
+        lines += memberBlock(n);
+    store.MemberLines().setStringList(lines);
+    KindState &members = store.state(Kind::Member);
+    members.count = count;
+    members.current = 0;
+    fiche->LitFiche();
+    QLineEdit *town = fiche->membersPage()->field(8);
+
+    Figures f;
+    const int steps = 60;
+    const int start = count / 2 - steps / 2;
+    int edits = 0;
+    f.move = perStep(
+        steps,
+        [&] {
+            members.current = start;
+            fiche->LitFiche();
+        },
+        [&] {
+            // The user's typing, as the page sees it.
+            town->selectAll();
+            town->insert(QStringLiteral("Ville %1").arg(++edits));
+            fiche->Suivant();
+        });
+
+    const auto walkStep = [&](bool (RecordStore::*walk)()) {
+        return perStep(
+            steps, [&] { members.current = 0; },
+            [&] {
+                if (!(store.*walk)())
+                    members.current = 0;
+            });
+    };
+    store.MemberCpFilter = QStringLiteral("75007");
+    f.cp = walkStep(&RecordStore::CpSuivant);
+    store.MemberTownFilter = QStringLiteral("LYON");
+    f.town = walkStep(&RecordStore::VilleSuivant);
+    store.RenewalDays = 30;
+    f.renewal = walkStep(&RecordStore::Rappelsuivant);
+
+    f.numbering = perStep(steps, [] {}, [&] { store.Numerom(); });
+
+    // Deleting the last member shows the one before it; appending shows a new,
+    // empty member, written back untimed so that the next round deletes a
+    // real block again. A full store takes no more members: the append is
+    // timed with 9,998.
+    const int rounds = 20;
+    double append = 1e300, remove = 1e300;
+    for (int r = 0; r < rounds; ++r) {
+        members.current = members.count - 1;
+        fiche->LitFiche();
+        QElapsedTimer t;
+        t.start();
+        fiche->Supprime();
+        remove = std::min(remove, t.nsecsElapsed() / 1e6);
+        t.restart();
+        fiche->Ajout();
+        append = std::min(append, t.nsecsElapsed() / 1e6);
+        members.edited = true;
+        fiche->EcritFiche();
+    }
+    f.append = append;
+    f.remove = remove;
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Clock::setFixed(QDateTime(QDate(2026, 3, 15), QTime(10, 0)));
+
+    const Figures small = measure(100);
+    const Figures full = measure(9999);
+
+    std::printf("Members page steps: 100 and 9,999 members (3 remark lines, 10 payments each)\n");
+    // A step that scans the whole list once sits near 100 by construction; the
+    // cost per member shows whether it grows with the store.
+    std::printf("%-44s %10s %10s %8s %18s\n", "step", "100 (ms)", "9,999 (ms)", "ratio", "per member (us)");
+    bool within = true;
+    const auto line = [&](const char *name, double a, double b) {
+        const double ratio = b / a;
+        within = within && ratio <= 100;
+        std::printf("%-44s %10.4f %10.4f %8.1f %8.4f %8.4f%s\n", name, a, b, ratio, a * 1000 / 100,
+                    b * 1000 / 9999, ratio <= 100 ? "" : "  (over 100)");
+    };
+    line("Write back an edited member, read the next", small.move, full.move);
+    line("Postal code walk, one step", small.cp, full.cp);
+    line("Town walk, one step", small.town, full.town);
+    line("Renewal walk, one step", small.renewal, full.renewal);
+    line("Next member number (Numerom)", small.numbering, full.numbering);
+    line("Append a member (Nouvelle fiche)", small.append, full.append);
+    line("Delete a member", small.remove, full.remove);
+    std::printf("All ratios within 100: %s\n", within ? "yes" : "no");
+    return within ? 0 : 1;
+}

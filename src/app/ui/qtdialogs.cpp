@@ -1,0 +1,99 @@
+#include "app/ui/qtdialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::StandardButton ask(QMessageBox::Icon icon, const QString &text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, QtDialogs::title(), text, buttons, QApplication::activeWindow());
+    box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
+QString QtDialogs::title()
+{
+    return QStringLiteral("Velmora");
+}
+
+QWidget *QtDialogs::parent()
+{
+    return QApplication::activeWindow();
+}
+
+void QtDialogs::message(const QString &text)
+{
+    ask(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void QtDialogs::error(const QString &text)
+{
+    ask(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+Dialogs::Answer QtDialogs::yesNoCancel(const QString &text)
+{
+    switch (ask(QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                QMessageBox::Yes)) {
+    case QMessageBox::Yes: return Yes;
+    case QMessageBox::No: return No;
+    default: return Cancel;
+    }
+}
+
+bool QtDialogs::yesNo(const QString &text)
+{
+    return ask(QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+           == QMessageBox::Yes;
+}
+
+bool QtDialogs::okCancel(const QString &text)
+{
+    return ask(QMessageBox::Warning, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+           == QMessageBox::Ok;
+}
+
+bool QtDialogs::input(const QString &caption, const QString &prompt, QString *text)
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent(), caption, prompt, QLineEdit::Normal, *text, &ok);
+    if (ok)
+        *text = answer;
+    return ok;
+}
+
+QString QtDialogs::openFile(const QString &filter, const QString &defaultSuffix)
+{
+    QFileDialog dialog(parent());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::saveFile(const QString &filter, const QString &defaultSuffix, const QString &initialName)
+{
+    QFileDialog dialog(parent());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The program asks its own question before replacing a file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    // A pattern such as "*.adh" would act as a filter, not as a name.
+    if (!initialName.contains(QLatin1Char('*')))
+        dialog.selectFile(initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}

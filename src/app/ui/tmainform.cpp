@@ -1,0 +1,510 @@
+#include "app/ui/tmainform.h"
+
+#include "app/ui/glyphs.h"
+#include "core/clock.h"
+#include "core/dialogs.h"
+#include "core/textfile.h"
+#include "store/ui/tfiche.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QToolBar>
+
+#include <exception>
+
+namespace {
+
+const QString kTitle = QStringLiteral("Velmora");
+
+} // namespace
+
+TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(kTitle);
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("MdiArea1"));
+    setCentralWidget(m_mdiArea);
+
+    m_fiche = new TFiche;
+    // The record window fills the frame and cannot be closed, shrunk or moved
+    // on its own: no system menu and no border buttons.
+    m_ficheWindow = m_mdiArea->addSubWindow(
+        m_fiche, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    m_ficheWindow->setObjectName(QStringLiteral("FicheWindow"));
+    // Its system menu would bring Ctrl+F4, which closes (and frees) the window.
+    m_ficheWindow->setSystemMenu(nullptr);
+    m_ficheWindow->installEventFilter(this);
+    m_ficheWindow->setWindowTitle(m_fiche->windowTitle());
+    m_ficheWindow->showMaximized();
+
+    registerHandlers();
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+
+    applyColumn(Enabling::AtStart);
+    if (QAction *line = action(QStringLiteral("Supprimerligne1")))
+        connect(m_fiche, &TFiche::receiptGridActiveChanged, line, &QAction::setEnabled);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    m_timer->start();
+    Timer1Timer();
+}
+
+TMainForm::~TMainForm() = default;
+
+// ---- Building ------------------------------------------------------------------
+
+QAction *TMainForm::makeAction(const QString &name, const QString &text)
+{
+    auto *a = new QAction(text, this);
+    a->setObjectName(name);
+    m_actions.insert(name, a);
+    return a;
+}
+
+void TMainForm::connectCommand(QAction *action, const QString &command)
+{
+    // Commands whose windows are not part of the program yet stay inert.
+    if (!m_handlers.contains(command))
+        return;
+    connect(action, &QAction::triggered, this, [this, command] {
+        const auto handler = m_handlers.value(command);
+        runGuarded(handler);
+    });
+}
+
+void TMainForm::populate(QMenu *menu, const QList<MenuItemDef> &items)
+{
+    for (const MenuItemDef &def : items) {
+        if (def.isSeparator()) {
+            menu->addSeparator();
+            continue;
+        }
+        if (!def.items.isEmpty()) {
+            QMenu *sub = menu->addMenu(def.caption);
+            sub->setObjectName(def.name + QStringLiteral("Menu"));
+            QAction *subAction = sub->menuAction();
+            subAction->setObjectName(def.name);
+            m_actions.insert(def.name, subAction);
+            populate(sub, def.items);
+            continue;
+        }
+        QAction *a = makeAction(def.name, def.caption);
+        if (!def.hint.isEmpty())
+            a->setStatusTip(def.hint);
+        if (def.checkable) {
+            a->setCheckable(true);
+            a->setChecked(def.checked);
+        }
+        menu->addAction(a);
+        connectCommand(a, def.command());
+    }
+}
+
+void TMainForm::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    for (const MenuDef &def : Menus::mainMenus()) {
+        QMenu *menu = bar->addMenu(def.caption);
+        menu->setObjectName(def.name);
+        populate(menu, def.items);
+    }
+    action(QStringLiteral("ExitItem"))->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+}
+
+void TMainForm::buildToolBar()
+{
+    QToolBar *bar = addToolBar(QStringLiteral("Outils"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(24, 24));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (const ToolDef &def : Menus::toolButtons()) {
+        if (def.isSeparator()) {
+            bar->addSeparator();
+            continue;
+        }
+        QAction *a = makeAction(def.name, def.hint);
+        a->setIcon(Glyphs::icon(def.glyph));
+        a->setToolTip(def.hint);
+        a->setStatusTip(def.hint);
+        bar->addAction(a);
+        connectCommand(a, def.handler);
+    }
+}
+
+void TMainForm::buildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    m_hintPanel = new QLabel(bar);
+    m_hintPanel->setObjectName(QStringLiteral("Panel0"));
+    m_hintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_clockPanel = new QLabel(bar);
+    m_clockPanel->setObjectName(QStringLiteral("Panel1"));
+    m_clockPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addWidget(m_hintPanel);
+    bar->addWidget(m_clockPanel, 1);
+    m_hintPanel->setFixedWidth(FrameRules::hintPanelWidth(width()));
+}
+
+void TMainForm::registerHandlers()
+{
+    TFiche *f = m_fiche;
+    auto fiche = [f](void (TFiche::*op)()) { return [f, op] { (f->*op)(); }; };
+    auto then = [](std::function<void()> first, std::function<void()> second) {
+        return [first, second] {
+            first();
+            second();
+        };
+    };
+
+    m_handlers = {
+        {QStringLiteral("Nouveau1"), [this] { Nouveau1Click(); }},
+        {QStringLiteral("OpenItem"), [this] { OpenItemClick(); }},
+        {QStringLiteral("SaveItem"), [this] { SaveItemClick(); }},
+        {QStringLiteral("Enregistrersous1"), [this] { SaveAs(); }},
+        {QStringLiteral("Importer1"), then(fiche(&TFiche::Importer), [this] { storeReady(); })},
+        {QStringLiteral("Exporter1"), fiche(&TFiche::Exporter)},
+        {QStringLiteral("ExitItem"), [this] { close(); }},
+
+        {QStringLiteral("Copier1"), fiche(&TFiche::Copier)},
+        {QStringLiteral("Coller1"), fiche(&TFiche::Coller)},
+        {QStringLiteral("Rechercher1"), fiche(&TFiche::RechNom)},
+        {QStringLiteral("Recherchertlphone1"), fiche(&TFiche::RechTel)},
+        {QStringLiteral("Recherchernumro1"), fiche(&TFiche::RechNum)},
+        {QStringLiteral("Trer1"), fiche(&TFiche::Trier)},
+        {QStringLiteral("Recherchernom1"), fiche(&TFiche::RechSoc)},
+        {QStringLiteral("Recherchercode1"), fiche(&TFiche::RechNum2)},
+        {QStringLiteral("Recherchernom2"), fiche(&TFiche::RechNom2)},
+        {QStringLiteral("Trier1"), fiche(&TFiche::Trier2)},
+
+        {QStringLiteral("Adhrents1"), then(fiche(&TFiche::Adherents), [this] { Valide1(); })},
+        {QStringLiteral("Partenaires1"), then(fiche(&TFiche::Partenaires), [this] { Valide2(); })},
+        {QStringLiteral("Activits1"), then(fiche(&TFiche::Activites), [this] { Valide3(); })},
+        {QStringLiteral("Reus1"), then(fiche(&TFiche::Recus), [this] { Valide4(); })},
+        {QStringLiteral("Prcdent1"), fiche(&TFiche::Precedent)},
+        {QStringLiteral("Suivant1"), fiche(&TFiche::Suivant)},
+        {QStringLiteral("Premier1"), fiche(&TFiche::Premier)},
+        {QStringLiteral("Dernier1"), fiche(&TFiche::Dernier)},
+        {QStringLiteral("Nouvellefiche1"), then(fiche(&TFiche::Ajout), [this] { storeReady(); })},
+        {QStringLiteral("Supprimerfiche1"), [this] { Supprimerfiche1Click(); }},
+        {QStringLiteral("Listedeadhrents1"), fiche(&TFiche::Liste)},
+
+        {QStringLiteral("Nouveaureu1"), then(fiche(&TFiche::NouvRecu), [this] { Valide4(); })},
+        {QStringLiteral("Supprimerreu1"), [this] { Supprimerreu1Click(); }},
+        {QStringLiteral("ListedesreusF21"), fiche(&TFiche::ListRecu)},
+        {QStringLiteral("Supprimerligne1"), fiche(&TFiche::SupLigne1)},
+
+        {QStringLiteral("touteslesfiches1"), [this] { selectMembers(QStringLiteral("touteslesfiches1"), 1); }},
+        {QStringLiteral("Codepostal1"), [this] { selectMembers(QStringLiteral("Codepostal1"), 2); }},
+        {QStringLiteral("Ville1"), [this] { selectMembers(QStringLiteral("Ville1"), 3); }},
+        {QStringLiteral("Rappeldecotisaiton1"),
+         [this] { selectMembers(QStringLiteral("Rappeldecotisaiton1"), 4); }},
+        {QStringLiteral("Touteslesfiches2"), [this] { selectPartners(QStringLiteral("Touteslesfiches2"), 1); }},
+        {QStringLiteral("Codepostal2"), [this] { selectPartners(QStringLiteral("Codepostal2"), 2); }},
+        {QStringLiteral("Ville2"), [this] { selectPartners(QStringLiteral("Ville2"), 3); }},
+
+        {QStringLiteral("Association1"), fiche(&TFiche::Psoc)},
+        {QStringLiteral("Bureau1"), fiche(&TFiche::LeBureau)},
+        {QStringLiteral("Typesdactivit1"), fiche(&TFiche::Types)},
+        {QStringLiteral("Ouvrirautomatiquemrnt1"), [this] { Ouvrirautomatiquemrnt1Click(); }},
+    };
+}
+
+// ---- Enabling ------------------------------------------------------------------
+
+void TMainForm::applyColumn(Enabling::Column column)
+{
+    Enabling::apply(column, [this](const QString &name, bool enabled) {
+        if (QAction *a = action(name))
+            a->setEnabled(enabled);
+    });
+}
+
+void TMainForm::Valide() { applyColumn(Enabling::Valide); }
+void TMainForm::Valide1() { applyColumn(Enabling::Valide1); }
+void TMainForm::Valide2() { applyColumn(Enabling::Valide2); }
+void TMainForm::Valide3() { applyColumn(Enabling::Valide3); }
+void TMainForm::Valide4() { applyColumn(Enabling::Valide4); }
+
+void TMainForm::storeReady()
+{
+    Valide();
+    switch (m_fiche->shownKind()) {
+    case Kind::Member: Valide1(); break;
+    case Kind::Partner: Valide2(); break;
+    case Kind::Activity: Valide3(); break;
+    case Kind::Receipt: Valide4(); break;
+    }
+}
+
+// ---- Frame events ----------------------------------------------------------------
+
+void TMainForm::FormShow()
+{
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+
+    resize(width() - 10, height());
+    const int screenWidth = screen() ? screen()->geometry().width() : 0;
+    const FrameRules::Geometry g = FrameRules::initialGeometry(screenWidth);
+    if (g.maximised) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+        resize(g.size);
+    }
+    m_hintPanel->setFixedWidth(FrameRules::hintPanelWidth(width()));
+
+    StartDir = QDir::currentPath();
+    HelpFile = FrameRules::helpFileName(StartDir);
+
+    m_fiche->FormActivate(StartDir);
+    bool autoOpen = false;
+    QString last;
+    m_fiche->GetIni(&autoOpen, &last);
+    m_lastFile.started(last);
+    if (!autoOpen)
+        return;
+    action(QStringLiteral("Ouvrirautomatiquemrnt1"))->setChecked(true);
+    // A store that has gone since the last session is simply not opened.
+    if (last.isEmpty() || !TextFile::exists(last))
+        return;
+    if (!m_fiche->Charge(last))
+        return;
+    CurrentFile = last;
+    m_lastFile.storeChanged();
+    storeReady();
+}
+
+bool TMainForm::event(QEvent *event)
+{
+    // Hints go to the first panel; Qt's own handling would hide both panels
+    // behind a temporary message.
+    if (event->type() == QEvent::StatusTip) {
+        showHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // The record window lives as long as the frame.
+    if (watched == m_ficheWindow && event->type() == QEvent::Close) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce)
+        runGuarded([this] { FormShow(); });
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_hintPanel)
+        m_hintPanel->setFixedWidth(FrameRules::hintPanelWidth(width()));
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    bool proceed = false;
+    runGuarded([this, &proceed] { proceed = FormCloseQuery(); });
+    if (!proceed) {
+        event->ignore();
+        return;
+    }
+    runGuarded([this] { FormClose(); });
+    event->accept();
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    return saveQuestion();
+}
+
+void TMainForm::FormClose()
+{
+    if (!StartDir.isEmpty())
+        QDir::setCurrent(StartDir);
+    m_fiche->saveSettings(StartDir, fileToRecord());
+}
+
+void TMainForm::Timer1Timer()
+{
+    m_clockPanel->setText(FrameRules::clockText(Clock::now().time()));
+}
+
+void TMainForm::showHint(const QString &hint)
+{
+    m_hintPanel->setText(hint);
+}
+
+void TMainForm::runGuarded(const std::function<void()> &command)
+{
+    try {
+        command();
+    } catch (const std::exception &e) {
+        Dialogs::current().error(QStringLiteral("Une erreur est survenue : %1\nL'opération a été interrompue.")
+                                     .arg(QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        Dialogs::current().error(QStringLiteral("Une erreur inattendue est survenue.\n"
+                                                "L'opération a été interrompue."));
+    }
+}
+
+// ---- File commands ---------------------------------------------------------------
+
+bool TMainForm::saveQuestion()
+{
+    if (!m_fiche->TestModif())
+        return true;
+    switch (Dialogs::current().yesNoCancel(FrameRules::saveQuestion(CurrentFile))) {
+    case Dialogs::Yes: return SaveItemClick();
+    case Dialogs::No: return true;
+    case Dialogs::Cancel: break;
+    }
+    return false;
+}
+
+void TMainForm::Nouveau1Click()
+{
+    if (!saveQuestion())
+        return;
+    CurrentFile.clear();
+    m_fiche->Nouveau();
+    m_lastFile.storeChanged();
+    storeReady();
+}
+
+void TMainForm::OpenItemClick()
+{
+    if (!saveQuestion())
+        return;
+    const QString chosen = Dialogs::current().openFile(FrameRules::memberFilter(), FrameRules::memberSuffix());
+    if (chosen.isEmpty())
+        return;
+    // A refused name leaves the open store and its name as they are.
+    if (!FrameRules::isMemberFile(chosen)) {
+        Dialogs::current().message(QStringLiteral("Type de fichier non valide"));
+        return;
+    }
+    if (!TextFile::exists(chosen)) {
+        Dialogs::current().message(QStringLiteral("Le fichier n'existe pas"));
+        return;
+    }
+    if (!m_fiche->Charge(chosen))
+        return;
+    CurrentFile = chosen;
+    m_lastFile.storeChanged();
+    storeReady();
+}
+
+bool TMainForm::SaveItemClick()
+{
+    if (CurrentFile.isEmpty())
+        return SaveAs();
+    const QString target = FrameRules::memberFileName(CurrentFile);
+    if (!m_fiche->Sauve(target))
+        return false;
+    CurrentFile = target;
+    m_lastFile.storeChanged();
+    return true;
+}
+
+bool TMainForm::SaveAs()
+{
+    const QString chosen = Dialogs::current().saveFile(FrameRules::memberFilter(), FrameRules::memberSuffix(),
+                                                       QStringLiteral("*.adh"));
+    // Cancelling keeps the store's name: the open store is still the one it was.
+    if (chosen.isEmpty())
+        return false;
+    const QString target = FrameRules::memberFileName(chosen);
+    if (TextFile::exists(target) && !Dialogs::current().okCancel(QStringLiteral("Ce fichier existe déjà")))
+        return false;
+    // A copy under a new name is written even when nothing changed.
+    m_fiche->store().StoreModified = true;
+    if (!m_fiche->Sauve(target))
+        return false;
+    CurrentFile = target;
+    m_lastFile.storeChanged();
+    setWindowTitle(kTitle);
+    return true;
+}
+
+// ---- Records -----------------------------------------------------------------------
+
+void TMainForm::Supprimerfiche1Click()
+{
+    if (Dialogs::current().okCancel(QStringLiteral("Confirmer suppression de la fiche ?")))
+        m_fiche->Supprime();
+}
+
+void TMainForm::Supprimerreu1Click()
+{
+    if (Dialogs::current().okCancel(QStringLiteral("Confirmer suppression du reçu ?")))
+        m_fiche->SupRecu();
+}
+
+void TMainForm::Ouvrirautomatiquemrnt1Click()
+{
+    // The item ticks itself when chosen; its new state is the setting.
+    m_fiche->SetIni(action(QStringLiteral("Ouvrirautomatiquemrnt1"))->isChecked());
+}
+
+// ---- Selections ----------------------------------------------------------------------
+
+void TMainForm::Decoche()
+{
+    for (const char *name : {"touteslesfiches1", "Codepostal1", "Ville1", "Rappeldecotisaiton1"})
+        action(QString::fromLatin1(name))->setChecked(false);
+}
+
+void TMainForm::Decoche2()
+{
+    for (const char *name : {"Touteslesfiches2", "Codepostal2", "Ville2"})
+        action(QString::fromLatin1(name))->setChecked(false);
+}
+
+void TMainForm::selectMembers(const QString &item, int mode)
+{
+    Decoche();
+    action(item)->setChecked(true);
+    m_fiche->SetSel(mode);
+    m_fiche->Premier();
+}
+
+void TMainForm::selectPartners(const QString &item, int mode)
+{
+    Decoche2();
+    action(item)->setChecked(true);
+    m_fiche->SetPart(mode);
+    m_fiche->Premier();
+}

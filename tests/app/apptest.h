@@ -1,0 +1,38 @@
+#pragma once
+// Frame tests run in a folder of their own, so that the settings files and
+// the stores they write never land in the repository.
+
+#include "support/fakedialogs.h"
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <ostream>
+
+// Readable failures.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+class AppTest : public VelmoraTest
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    QString path(const QString &relative) const { return m_dir.filePath(relative); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+};
+
+// A member block as the store writes it: tag, 17 fixed lines, closing tag.
+QStringList memberBlock(int n, const QString &name);
+// A member file holding one member per name, numbered from 0.
+void writeMembers(const QString &file, const QStringList &names);
+QStringList fileLines(const QString &file);
+// The names (position 3) of the member blocks of a file, in file order.
+QStringList memberNames(const QString &file);
