@@ -164,9 +164,7 @@ std::optional<BlockData> RecordStore::readBlock(Kind k, int n) const
                     row << text.left(t1) << text.mid(t1 + 1, t2 - t1 - 1) << text.mid(t2 + 1);
             }
             data.rows.append(row);
-        } else if (receipt && v.startsWith("FACT") && v.size() - 4 >= 9) {
-            // The writer keeps rows longer than 12 characters with the marker:
-            // 9 characters after it are enough to be read back.
+        } else if (receipt && v.startsWith("FACT")) {
             if (data.rows.size() >= kGridRows)
                 continue;
             const QString text = Cp1252::decode(midView(v, 4));
@@ -192,10 +190,12 @@ QStringList RecordStore::blockLines(Kind k, int n, const BlockData &data)
     for (int p = 0; p < fixedCount; ++p)
         out.append(p < data.fixed.size() ? data.fixed[p] : QString());
     if (k == Kind::Receipt) {
+        // Every row that holds something is kept, however short ("Don", 5):
+        // blank rows are skipped and the rows after them still written.
         for (const QStringList &row : data.rows) {
-            const QString line = QStringLiteral("FACT") + row.value(0) + QLatin1Char('\t') + row.value(1);
-            if (line.size() > 12)
-                out.append(line);
+            if (row.value(0).trimmed().isEmpty() && row.value(1).trimmed().isEmpty())
+                continue;
+            out.append(QStringLiteral("FACT") + row.value(0) + QLatin1Char('\t') + row.value(1));
         }
     } else {
         for (const QString &m : data.memo)

@@ -7,6 +7,7 @@
 #include "store/ui/memberspage.h"
 #include "store/ui/tfiche.h"
 #include "support/fakedialogs.h"
+#include "support/modal.h"
 
 #include <gtest/gtest.h>
 
@@ -413,7 +414,11 @@ TEST_F(MembersPageTest, NavigationKeysWorkFromEveryField)
         EXPECT_EQ(members().current, 2) << name;
         QTest::keyClick(w, Qt::Key_Home, Qt::ControlModifier);
         EXPECT_EQ(members().current, 0) << name;
-        QTest::keyClick(w, Qt::Key_F2);
+        {
+            ModalWatcher list;
+            QTest::keyClick(w, Qt::Key_F2);
+            EXPECT_EQ(list.seenTitle(), QStringLiteral("Liste des adhérents")) << name;
+        }
         QTest::keyClick(w, Qt::Key_End);
         QTest::keyClick(w, Qt::Key_Home, Qt::ShiftModifier);
         EXPECT_EQ(members().current, 0) << name;

@@ -137,12 +137,13 @@ TEST_F(StoreFilesTest, ReceiptRowsWrittenAreAllReadBack)
     BlockData r;
     r.fixed = {"NUMR1", "15/03/2026", "Espèces", "Reçu", "", "", "", ""};
     r.rows = {{"Abcdefgh", ""},        // 9 characters after FACT with the TAB
-              {"abc", ""},             // too short: skipped, later rows still written
+              {"  ", " "},             // blank: skipped, later rows still written
               {"Abcdefghi", ""},       // 10 characters
-              {"Don", "   12,00"}};
+              {"Don", "5"},            // short rows are kept too
+              {"", "   12,00"}};
     store.writeBlock(Kind::Receipt, 0, r);
     const BlockData back = *store.readBlock(Kind::Receipt, 0);
-    EXPECT_EQ(back.rows, (QList<QStringList>{{"Abcdefgh", ""}, {"Abcdefghi", ""}, {"Don", "   12,00"}}));
+    EXPECT_EQ(back.rows, (QList<QStringList>{{"Abcdefgh", ""}, {"Abcdefghi", ""}, {"Don", "5"}, {"", "   12,00"}}));
 }
 
 TEST_F(StoreFilesTest, ReadingABlockCutShortNeverTakesTheNextBlocksLines)

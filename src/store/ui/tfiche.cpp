@@ -2,6 +2,10 @@
 
 #include "core/dialogs.h"
 #include "core/rightalign.h"
+#include "find/exchange.h"
+#include "find/search.h"
+#include "find/sort.h"
+#include "find/ui/listwindows.h"
 #include "settings/ui/settingsdialogs.h"
 #include "store/ui/activitiespage.h"
 #include "store/ui/memberspage.h"
@@ -9,6 +13,7 @@
 #include "store/ui/receiptspage.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -244,11 +249,113 @@ void TFiche::SetPart(int mode)
 
 void TFiche::listKey()
 {
-    Liste();
+    if (shownKind() == Kind::Receipt)
+        ListRecu();
+    else
+        Liste();
+}
+
+void TFiche::showRecord(Kind k, int n)
+{
+    // The record shown is written back before another one replaces it, so
+    // that a search or a pick never throws away what the user typed.
+    writeBack(k);
+    m_store.state(k).current = n;
+    read(k);
 }
 
 void TFiche::Liste()
 {
+    const Kind k = shownKind();
+    if (k == Kind::Receipt)
+        return;
+    const int n = openListe(this, k, m_store.lines(k));
+    // A number past the last record would show a record that does not exist.
+    if (n >= 0 && n < m_store.state(k).count)
+        showRecord(k, n);
+}
+
+void TFiche::ListRecu()
+{
+    EcritRecu();
+    const int n = openFactListe(this, m_store);
+    if (n >= 0) {
+        m_store.state(Kind::Receipt).current = n;
+        LitRecu();
+    }
+}
+
+// ---- Searches, sorts, exchange ------------------------------------------------------
+
+void TFiche::search(Kind k, int (*scan)(const RecordStore &))
+{
+    const int n = scan(m_store);
+    if (n >= 0)
+        showRecord(k, n);
+}
+
+void TFiche::RechNom() { search(Kind::Member, &Search::RechNom); }
+void TFiche::RechTel() { search(Kind::Member, &Search::RechTel); }
+void TFiche::RechNum() { search(Kind::Member, &Search::RechNum); }
+void TFiche::RechSoc() { search(Kind::Partner, &Search::RechSoc); }
+void TFiche::RechNom2() { search(Kind::Partner, &Search::RechNom2); }
+void TFiche::RechNum2() { search(Kind::Partner, &Search::RechNum2); }
+
+void TFiche::sortKind(Kind k)
+{
+    const int key = openTri(this, k);
+    if (key < 0)
+        return;
+    writeBack(k);
+    if (k == Kind::Member)
+        Sort::Trier(m_store, key);
+    else
+        Sort::Trier2(m_store, key);
+    read(k);
+}
+
+void TFiche::Trier() { sortKind(Kind::Member); }
+void TFiche::Trier2() { sortKind(Kind::Partner); }
+
+void TFiche::Exporter()
+{
+    EcritFiche();
+    writeBack(shownKind());
+    Exchange::Exporter(m_store, shownKind());
+}
+
+void TFiche::Importer()
+{
+    const Kind k = shownKind();
+    // The imported records become current: the page must not be written over
+    // the last of them by the move that shows it.
+    writeBack(k);
+    m_store.state(k).edited = false;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool imported = Exchange::Importer(m_store, k);
+    QGuiApplication::restoreOverrideCursor();
+    if (imported)
+        Dernier();
+}
+
+// ---- Receipts -------------------------------------------------------------------
+
+void TFiche::NouvRecu()
+{
+    // Bringing the receipts page forward writes the member shown back, so the
+    // new receipt is filled from the member as the user sees it.
+    Recus();
+    receiptsPage()->NouvRecu();
+}
+
+void TFiche::SupRecu()
+{
+    receiptsPage()->SupRecu();
+}
+
+void TFiche::SupLigne1()
+{
+    receiptsPage()->SupLigne1();
 }
 
 // ---- Settings -------------------------------------------------------------------
@@ -306,17 +413,3 @@ QString TFiche::Rset(const QString &text, int width) const
 
 // ---- Not yet wired ------------------------------------------------------------------
 
-void TFiche::RechNom() {}
-void TFiche::RechTel() {}
-void TFiche::RechNum() {}
-void TFiche::RechSoc() {}
-void TFiche::RechNom2() {}
-void TFiche::RechNum2() {}
-void TFiche::Trier() {}
-void TFiche::Trier2() {}
-void TFiche::ListRecu() {}
-void TFiche::Exporter() {}
-void TFiche::Importer() {}
-void TFiche::NouvRecu() {}
-void TFiche::SupRecu() {}
-void TFiche::SupLigne1() {}

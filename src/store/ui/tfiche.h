@@ -120,6 +120,9 @@ signals:
 
 private:
     void showKind(Kind k);
+    void showRecord(Kind k, int n);
+    void search(Kind k, int (*scan)(const RecordStore &));
+    void sortKind(Kind k);
     void move(Move m);
     void focusFirst(Kind k);
     void updateCaption();

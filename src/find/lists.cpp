@@ -1,0 +1,173 @@
+#include "find/lists.h"
+
+#include "find/blockscan.h"
+
+#include <QHash>
+
+namespace Lists {
+
+namespace {
+
+const GridLayout kMembers = {
+    QStringLiteral("Liste des adhérents"),
+    {QString(), QString(), QStringLiteral("Nom"), QStringLiteral("Prénom"), QStringLiteral("Adresse1"),
+     QStringLiteral("Adresse2"), QStringLiteral("C.P."), QStringLiteral("Ville"), QStringLiteral("Téléphone")},
+    {0, 1, 3, 4, 5, 6, 7, 8, 9},
+    {64, 211, 221, 198, 198, 184, 53, 176, 115}};
+
+const GridLayout kPartners = {
+    QStringLiteral("Liste des partenaires"),
+    {QString(), QString(), QStringLiteral("Société"), QStringLiteral("Nom"), QStringLiteral("Prénom"),
+     QStringLiteral("Adresse"), QStringLiteral("Adresse"), QStringLiteral("C.P."), QStringLiteral("Ville")},
+    {0, 1, 2, 3, 4, 5, 6, 7, 8},
+    {64, 211, 221, 198, 198, 184, 159, 57, 115}};
+
+const GridLayout kActivities = {
+    QStringLiteral("Liste des activités"),
+    {QString(), QString(), QStringLiteral("Activité"), QStringLiteral("Type"), QStringLiteral("Partenaire"),
+     QStringLiteral("Début"), QStringLiteral("Fin"), QStringLiteral("Prix HT"), QStringLiteral("Prix TTC")},
+    {0, 1, 2, 3, 5, 6, 8, 10, 11},
+    {64, 211, 221, 198, 198, 94, 88, 99, 96}};
+
+// The first opening tag of each number, as the record window finds blocks:
+// the whole line compared with letter case ignored.
+QHash<int, int> firstBlockIndexes(const RecordList &lines)
+{
+    QHash<int, int> found;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArrayView v = lines.view(i);
+        if (v.size() != 10 || v[9] != '>')
+            continue;
+        const QByteArrayView head = midView(v, 0, 5);
+        if (head.compare(QByteArrayView("<BLOC"), Qt::CaseInsensitive) != 0)
+            continue;
+        const int n = BlockScan::blockNumber(v);
+        if (n >= 0 && !found.contains(n))
+            found.insert(n, i);
+    }
+    return found;
+}
+
+// Index of the closing tag of the block opening at i, or -1 when it has none.
+int closingIndex(const RecordList &lines, int i)
+{
+    const int n = BlockScan::blockNumber(lines.view(i));
+    const QByteArray close = RecordStore::closeTag(n).toLatin1();
+    for (int j = i + 1; j < lines.size(); ++j) {
+        const QByteArrayView v = lines.view(j);
+        if (v.compare(QByteArrayView(close), Qt::CaseInsensitive) == 0)
+            return j;
+        if (RecordStore::isOpenTag(v))
+            return -1;
+    }
+    return -1;
+}
+
+} // namespace
+
+const GridLayout *gridLayout(Kind kind)
+{
+    switch (kind) {
+    case Kind::Member: return &kMembers;
+    case Kind::Partner: return &kPartners;
+    case Kind::Activity: return &kActivities;
+    case Kind::Receipt: break;
+    }
+    return nullptr;
+}
+
+GridRows gridRows(const RecordList &lines, const GridLayout &layout)
+{
+    int deepest = 0;
+    for (int c = 1; c < kColumns; ++c)
+        deepest = std::max(deepest, layout.lines[size_t(c)]);
+    GridRows out;
+    int r = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QByteArrayView v = lines.view(i);
+        if (!RecordStore::isOpenTag(v))
+            continue;
+        ++r;
+        if (r >= out.rowCount)
+            out.rowCount = r + 10;
+        const int span = BlockScan::span(lines, i, deepest);
+        QStringList cells;
+        cells.reserve(kColumns);
+        const QByteArrayView number = midView(v, 5, 4);
+        cells.append(QString::fromLatin1(number.data(), number.size()));
+        for (int c = 1; c < kColumns; ++c)
+            cells.append(BlockScan::line(lines, i, layout.lines[size_t(c)], span));
+        out.rows.append(cells);
+    }
+    return out;
+}
+
+QList<ReceiptItem> receiptItems(const RecordList &lines)
+{
+    const QHash<int, int> blocks = firstBlockIndexes(lines);
+    const QString gap = QStringLiteral("  ");
+    QList<ReceiptItem> items;
+    for (int n = 0;; ++n) {
+        const auto it = blocks.constFind(n);
+        if (it == blocks.constEnd())
+            break;
+        const int i = it.value();
+        const int span = BlockScan::span(lines, i, 6);
+        ReceiptItem item;
+        item.block = n;
+        item.text = BlockScan::line(lines, i, 1, span).mid(4) + gap + BlockScan::line(lines, i, 2, span) + gap
+                    + BlockScan::line(lines, i, 3, span) + gap + BlockScan::line(lines, i, 5, span) + gap
+                    + BlockScan::line(lines, i, 6, span);
+        items.append(item);
+    }
+    return items;
+}
+
+bool renumberReceipts(RecordList &lines, const QList<int> &order)
+{
+    bool changed = false;
+    for (int i = 0; i < order.size(); ++i)
+        changed = changed || order[i] != i;
+    if (!changed)
+        return false;
+    // Every position is looked up before any tag changes, since the new
+    // numbers are the old numbers of other blocks.
+    const QHash<int, int> blocks = firstBlockIndexes(lines);
+    struct Move
+    {
+        int open;
+        int close;
+        int number;
+    };
+    QList<Move> moves;
+    for (int i = 0; i < order.size(); ++i) {
+        const auto it = blocks.constFind(order[i]);
+        // A number given to some blocks and not to others would be held twice.
+        if (it == blocks.constEnd())
+            return false;
+        moves.append({it.value(), closingIndex(lines, it.value()), i});
+    }
+    for (const Move &m : moves) {
+        lines.replace(m.open, RecordStore::openTag(m.number));
+        if (m.close >= 0)
+            lines.replace(m.close, RecordStore::closeTag(m.number));
+    }
+    return true;
+}
+
+int applyReceiptOrder(RecordStore &store, const QList<int> &order, int selectedRow)
+{
+    KindState &s = store.state(Kind::Receipt);
+    const bool renumbered = renumberReceipts(s.lines, order);
+    if (renumbered) {
+        store.StoreModified = true;
+        const int shown = order.indexOf(s.current);
+        if (shown >= 0)
+            s.current = shown;
+    }
+    if (selectedRow < 0 || selectedRow >= order.size())
+        return -1;
+    return renumbered ? selectedRow : order[selectedRow];
+}
+
+} // namespace Lists

@@ -1,0 +1,106 @@
+#include "find/sort.h"
+
+#include "core/collation.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+struct Record
+{
+    int first = 0;  // index of the record's line 1
+    int size = 0;   // lines between the tags
+    QString key;
+};
+
+} // namespace
+
+int Sort::keyLine(Kind kind, int key)
+{
+    static constexpr int memberLines[] = {1, 3, 7, 8};
+    static constexpr int partnerLines[] = {1, 2, 7, 8};
+    if (key < 0 || key > 3)
+        return -1;
+    if (kind == Kind::Member)
+        return memberLines[key];
+    if (kind == Kind::Partner)
+        return partnerLines[key];
+    return -1;
+}
+
+int Sort::sortBlocks(RecordList &lines, int keyLine)
+{
+    // A record runs from its opening tag to its closing tag; a block whose
+    // closing tag is missing ends where the next block opens or the list
+    // ends, so that no record is lost and the rebuilt block is whole.
+    std::vector<Record> records;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (!RecordStore::isOpenTag(lines.view(i)))
+            continue;
+        Record r;
+        r.first = i + 1;
+        int j = i + 1;
+        while (j < lines.size() && !RecordStore::isOpenTag(lines.view(j))
+               && !RecordStore::isCloseTag(lines.view(j)))
+            ++j;
+        r.size = j - r.first;
+        if (keyLine >= 1 && keyLine <= r.size)
+            r.key = lines.at(r.first + keyLine - 1);
+        records.push_back(std::move(r));
+        // The closing tag, when there is one, is consumed with its record.
+        i = (j < lines.size() && RecordStore::isCloseTag(lines.view(j))) ? j : j - 1;
+    }
+
+    std::stable_sort(records.begin(), records.end(), [&lines](const Record &a, const Record &b) {
+        int c = Collation::compare(a.key, b.key);
+        if (c != 0)
+            return c < 0;
+        const int common = std::min(a.size, b.size);
+        for (int x = 0; x < common; ++x) {
+            const QByteArrayView va = lines.view(a.first + x);
+            const QByteArrayView vb = lines.view(b.first + x);
+            if (va == vb)
+                continue;
+            c = Collation::compare(lines.at(a.first + x), lines.at(b.first + x));
+            if (c != 0)
+                return c < 0;
+        }
+        return a.size < b.size;
+    });
+
+    RecordList sorted;
+    for (size_t j = 0; j < records.size(); ++j) {
+        const Record &r = records[j];
+        sorted.append(RecordStore::openTag(int(j)));
+        for (int x = 0; x < r.size; ++x)
+            sorted.appendRaw(lines.view(r.first + x));
+        sorted.append(RecordStore::closeTag(int(j)));
+    }
+    lines = sorted;
+    return int(records.size());
+}
+
+void Sort::sortKind(RecordStore &store, Kind kind, int key)
+{
+    const int line = keyLine(kind, key);
+    if (line < 0)
+        return;
+    KindState &s = store.state(kind);
+    s.count = sortBlocks(s.lines, line);
+    // Records appended but never filled in have no block and are gone after
+    // the sort: the current index must name a record that can exist, or a
+    // later write-back would reuse a number past the count.
+    s.current = std::max(0, std::min(s.current, s.count - 1));
+    store.StoreModified = true;
+}
+
+void Sort::Trier(RecordStore &store, int key)
+{
+    sortKind(store, Kind::Member, key);
+}
+
+void Sort::Trier2(RecordStore &store, int key)
+{
+    sortKind(store, Kind::Partner, key);
+}

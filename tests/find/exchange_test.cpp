@@ -1,0 +1,186 @@
+#include "find/exchange.h"
+
+#include "findtestutil.h"
+#include "support/fakedialogs.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+using namespace FindTest;
+
+namespace {
+
+class ExchangeTest : public VelmoraTest
+{
+protected:
+    QString writeFile(const QString &name, const QByteArray &bytes) const
+    {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        return f.fileName();
+    }
+
+    bool importFile(const QString &path, Kind kind = Kind::Member)
+    {
+        dialogs().openAnswers.push_back(path);
+        return Exchange::Importer(store, kind);
+    }
+
+    // An imported block: code, empty title or company, the fields, 20 empty lines.
+    static QStringList imported(int n, int code, const QStringList &fields)
+    {
+        return QStringList{RecordStore::openTag(n), QString::number(code), QString()} + fields
+               + QStringList(20, QString()) + QStringList{RecordStore::closeTag(n)};
+    }
+
+    QTemporaryDir dir;
+    RecordStore store;
+};
+
+const QStringList kDupont{"Dupont", "Hélène", "1 rue Haute", "Bât. B", "69001", "Lyon", "04 78 00"};
+
+} // namespace
+
+TEST_F(ExchangeTest, ExportThenImportAddsCopiesWithNewNumbers)
+{
+    Fields f{{1, "10007"}, {2, "Mme"}, {10, "fax"}, {14, "01/01/1980"}, {17, "2"}};
+    for (int k = 0; k < kDupont.size(); ++k)
+        f[k + 3] = kDupont[k];
+    const QStringList roux = member(0, "10004", "Roux", {}, {"MEMOnote", "DATA01/02/2026\tDon\t5,00"});
+    const QStringList dupont = block(Kind::Member, 1, f);
+    // A block cut short exports empty fields.
+    const QStringList cut{RecordStore::openTag(2), "10001", "", "Court", RecordStore::closeTag(2)};
+    store.MemberLines() = listOf({roux, dupont, cut});
+    store.state(Kind::Member).count = 3;
+
+    const QString out = dir.filePath("export.txt");
+    dialogs().saveAnswers.push_back(out);
+    ASSERT_TRUE(Exchange::Exporter(store, Kind::Member));
+    EXPECT_EQ(dialogs().texts("save"), QStringList{"Fichers texte (*.txt)"});
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("Roux\t\t\t\t\t\t\r\n"
+                                         "Dupont\tH\xe9l\xe8ne\t1 rue Haute\tB\xe2t. B\t69001\tLyon\t04 78 00\r\n"
+                                         "Court\t\t\t\t\t\t\r\n"));
+
+    ASSERT_TRUE(importFile(out));
+    EXPECT_EQ(dialogs().texts("open"), QStringList{"fichiers texte (*.txt)"});
+    EXPECT_EQ(blockOf(store.MemberLines(), 1), dupont);
+    EXPECT_EQ(blockOf(store.MemberLines(), 3), imported(3, 10008, {"Roux", "", "", "", "", "", ""}));
+    EXPECT_EQ(blockOf(store.MemberLines(), 4), imported(4, 10009, kDupont));
+    EXPECT_EQ(store.state(Kind::Member).count, 6);
+    EXPECT_EQ(store.state(Kind::Member).current, 5);
+    EXPECT_TRUE(store.StoreModified);
+    EXPECT_TRUE(dialogs().texts("message").isEmpty());
+}
+
+TEST_F(ExchangeTest, OtherPagesExportAnEmptyFile)
+{
+    store.MemberLines() = listOf({member(0, "10001", "Membre")});
+    const QString p = writeFile("a.txt", "old");
+    dialogs().saveAnswers = {p, QString()};
+    EXPECT_TRUE(Exchange::Exporter(store, Kind::Activity));
+    EXPECT_FALSE(Exchange::Exporter(store, Kind::Member));  // cancelled
+    EXPECT_EQ(QFileInfo(p).size(), 0);
+}
+
+TEST_F(ExchangeTest, FieldsAreSplitAtEachTab)
+{
+    ASSERT_TRUE(importFile(writeFile("in.txt", "Seul\nA\t\tC\r\n\r1\t2\t3\t4\t5\t6\t7\tHuit\n")));
+    EXPECT_EQ(blockOf(store.MemberLines(), 0), imported(0, 10001, {"Seul"}));
+    EXPECT_EQ(blockOf(store.MemberLines(), 1), imported(1, 10002, {"A", "", "C"}));
+    EXPECT_EQ(blockOf(store.MemberLines(), 2), imported(2, 10003, {""}));
+    EXPECT_EQ(store.readBlock(Kind::Member, 3)->fixed[9], QStringLiteral("Huit"));  // the fax line
+    // What follows a TAB is cut to 1024 characters, a later TAB with it.
+    const QString x(1500, 'x');
+    EXPECT_EQ(Exchange::splitFields(x + "\t" + x + "\tz"), (QStringList{x, x.left(1024)}));
+}
+
+TEST_F(ExchangeTest, TheRecordBoundTruncatesTheImport)
+{
+    QStringList lines;
+    for (int n = 0; n < 9995; ++n)
+        lines += member(n, QString::number(10001 + n), "M");
+    store.MemberLines() = RecordList(lines);
+    store.state(Kind::Member).count = 9995;
+    ASSERT_TRUE(importFile(writeFile("big.txt", "N0\nN1\nN2\nN3\nN4\nN5\nN6\nN7\nN8\nN9\n")));
+    EXPECT_EQ(dialogs().texts("message"), QStringList{"Trop de lignes, le fichier a été tronqué"});
+    EXPECT_EQ(store.countTags(Kind::Member), 9998);
+    EXPECT_EQ(store.state(Kind::Member).count, 9998);
+    EXPECT_EQ(blockOf(store.MemberLines(), 9997), imported(9997, 19998, {"N2"}));
+}
+
+TEST_F(ExchangeTest, Utf8AndWindows1252FilesGiveTheSameRecords)
+{
+    const QString text = QStringLiteral("Lefèvre\tÉtienne\nŒuvre\tZoë\n");
+    const QString names[] = {writeFile("w.txt", "Lef\xe8vre\t\xc9tienne\n\x8cuvre\tZo\xeb\n"),
+                             writeFile("u.txt", text.toUtf8()), writeFile("b.txt", "\xef\xbb\xbf" + text.toUtf8())};
+    ASSERT_TRUE(importFile(names[0]));
+    EXPECT_EQ(blockOf(store.MemberLines(), 0), imported(0, 10001, {"Lefèvre", "Étienne"}));
+    const RecordList expected = store.MemberLines();
+    for (const QString &name : {names[1], names[2]}) {
+        store = RecordStore();
+        ASSERT_TRUE(importFile(name));
+        EXPECT_EQ(store.MemberLines(), expected) << name.toStdString();
+    }
+}
+
+TEST_F(ExchangeTest, LinesThatCannotBeStoredAreLeftOutAndListed)
+{
+    ASSERT_TRUE(importFile(writeFile("u.txt", QStringLiteral("Müller\nŁukasz\nRoux\n日本\n").toUtf8())));
+    // A store file chosen by mistake must not bring its tags into the list.
+    ASSERT_TRUE(importFile(writeFile("club.txt", "<BLOC0000>\r\nDupont\r\nx\t</bloc0000>\r\n")));
+    EXPECT_EQ(dialogs().texts("message"),
+              (QStringList{"Lignes non importées (caractères non pris en charge) : 2, 4",
+                           "Lignes non importées (balises de fiche) : 1, 3"}));
+    EXPECT_EQ(store.MemberLines().toStringList(),
+              imported(0, 10001, {"Müller"}) + imported(1, 10002, {"Roux"}) + imported(2, 10003, {"Dupont"}));
+}
+
+TEST_F(ExchangeTest, ACountOfOneKeepsARealFirstRecord)
+{
+    const QString p = writeFile("in.txt", "Neuf\r\n");
+    const QStringList existing = member(0, "10001", "Ancien");
+    store.MemberLines() = listOf({existing});
+    store.state(Kind::Member).count = 1;
+    ASSERT_TRUE(importFile(p));
+    EXPECT_EQ(store.MemberLines().toStringList(), existing + imported(1, 10002, {"Neuf"}));
+    EXPECT_EQ(store.state(Kind::Member).current, 1);
+
+    // A first record appended and never filled in has no block: the import takes its number.
+    store = RecordStore();
+    store.MemberLines() = RecordList(QStringList{" "});
+    store.state(Kind::Member).count = 1;
+    ASSERT_TRUE(importFile(p));
+    EXPECT_EQ(blockOf(store.MemberLines(), 0), imported(0, 10001, {"Neuf"}));
+    EXPECT_EQ(store.state(Kind::Member).count, 1);
+}
+
+TEST_F(ExchangeTest, PartnersActivitiesAndReceipts)
+{
+    const QString p = writeFile("in.txt", "Durand\tPaul\n");
+    store.PartnerLines() = listOf({block(Kind::Partner, 0, {{1, "10040"}, {2, "Acme"}})});
+    store.state(Kind::Partner).count = 1;
+    ASSERT_TRUE(importFile(p, Kind::Partner));
+    EXPECT_EQ(blockOf(store.PartnerLines(), 1), imported(1, 10041, {"Durand", "Paul"}));
+    store.StoreModified = false;
+    ASSERT_TRUE(importFile(p, Kind::Activity));
+    EXPECT_TRUE(store.StoreModified);
+    ASSERT_TRUE(importFile(p, Kind::Receipt));
+    EXPECT_TRUE(store.MemberLines().isEmpty() && store.ActivityLines().isEmpty() && store.ReceiptLines().isEmpty());
+}
+
+TEST_F(ExchangeTest, CancelledMissingOrUnreadableFilesImportNothing)
+{
+    dialogs().openAnswers.push_back(QString());
+    EXPECT_FALSE(Exchange::Importer(store, Kind::Member));
+    const QString missing = dir.filePath("absent.txt");
+    EXPECT_FALSE(importFile(missing));
+    EXPECT_EQ(dialogs().texts("message"), QStringList{"Le ficher " + missing + "n'existe pas"});
+    // A file that exists but cannot be read.
+    EXPECT_FALSE(importFile("/proc/self/mem"));
+    EXPECT_EQ(dialogs().texts("error").size(), 1);
+    EXPECT_TRUE(store.MemberLines().isEmpty());
+    EXPECT_FALSE(store.StoreModified);
+}
