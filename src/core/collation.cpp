@@ -28,4 +28,9 @@ int compare(const QString &a, const QString &b)
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
+QCollatorSortKey sortKey(const QString &text)
+{
+    return collator().sortKey(text);
+}
+
 } // namespace Collation

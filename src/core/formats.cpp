@@ -1,5 +1,6 @@
 #include "core/formats.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -107,6 +108,40 @@ bool parseInt(const QString &text, int *value)
     if (!ok)
         return false;
     *value = v;
+    return true;
+}
+
+bool parseInt(QByteArrayView text, int *value)
+{
+    qsizetype b = 0, e = text.size();
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
+    while (b < e && blank(text[b]))
+        ++b;
+    while (e > b && blank(text[e - 1]))
+        --e;
+    if (b == e)
+        return false;
+    bool negative = false;
+    if (text[b] == '-' || text[b] == '+') {
+        negative = text[b] == '-';
+        ++b;
+    }
+    if (b == e)
+        return false;
+    qint64 v = 0;
+    for (qsizetype i = b; i < e; ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+        if (v > qint64(INT_MAX) + 1)
+            return false;
+    }
+    if (negative)
+        v = -v;
+    if (v > INT_MAX || v < INT_MIN)
+        return false;
+    *value = int(v);
     return true;
 }
 

@@ -2,6 +2,7 @@
 // Texts of amounts, dates and times, the same on every machine: amounts use a
 // comma and the pattern "0.00", dates "dd/mm/yyyy", times "hh:mm:ss".
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -17,6 +18,8 @@ bool parseAmount(const QString &text, double *value);
 
 // Whole numbers: blanks around are ignored, an optional sign, then digits.
 bool parseInt(const QString &text, int *value);
+// The same on the raw bytes of a stored line, without making a string.
+bool parseInt(QByteArrayView text, int *value);
 int toIntOr(const QString &text, int fallback);
 
 QString date(const QDate &d);            // dd/mm/yyyy

@@ -3,6 +3,7 @@
 #include "core/collation.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -11,7 +12,10 @@ struct Record
 {
     int first = 0;  // index of the record's line 1
     int size = 0;   // lines between the tags
-    QString key;
+    // Sort keys of the key line and of line 1, made once per record: most
+    // comparisons end on one of them.
+    std::optional<QCollatorSortKey> key;
+    std::optional<QCollatorSortKey> line1;
 };
 
 } // namespace
@@ -45,19 +49,26 @@ int Sort::sortBlocks(RecordList &lines, int keyLine)
                && !RecordStore::isCloseTag(lines.view(j)))
             ++j;
         r.size = j - r.first;
-        if (keyLine >= 1 && keyLine <= r.size)
-            r.key = lines.at(r.first + keyLine - 1);
+        r.key = Collation::sortKey(keyLine >= 1 && keyLine <= r.size ? lines.at(r.first + keyLine - 1)
+                                                                     : QString());
+        if (r.size >= 1)
+            r.line1 = Collation::sortKey(lines.at(r.first));
         records.push_back(std::move(r));
         // The closing tag, when there is one, is consumed with its record.
         i = (j < lines.size() && RecordStore::isCloseTag(lines.view(j))) ? j : j - 1;
     }
 
     std::stable_sort(records.begin(), records.end(), [&lines](const Record &a, const Record &b) {
-        int c = Collation::compare(a.key, b.key);
+        int c = a.key->compare(*b.key);
         if (c != 0)
             return c < 0;
         const int common = std::min(a.size, b.size);
-        for (int x = 0; x < common; ++x) {
+        if (common >= 1) {
+            c = a.line1->compare(*b.line1);
+            if (c != 0)
+                return c < 0;
+        }
+        for (int x = 1; x < common; ++x) {
             const QByteArrayView va = lines.view(a.first + x);
             const QByteArrayView vb = lines.view(b.first + x);
             if (va == vb)

@@ -75,8 +75,7 @@ QString RecordStore::closeTag(int n)
 bool RecordStore::tagNumber(QByteArrayView line, int *n)
 {
     const qsizetype start = isCloseTag(line) ? 6 : 5;
-    const QByteArrayView digits = midView(line, start, 4);
-    return Formats::parseInt(QString::fromLatin1(digits.data(), digits.size()), n);
+    return Formats::parseInt(midView(line, start, 4), n);
 }
 
 int RecordStore::countTags(Kind k) const
@@ -553,11 +552,9 @@ int RecordStore::nextCode(Kind k) const
     for (int i = 0; i + 1 < l.size(); ++i) {
         if (!isOpenTag(l.view(i)))
             continue;
-        const QByteArrayView v = l.view(i + 1);
-        if (Cp1252::decode(v).trimmed().isEmpty())
-            continue;
+        // An empty code or one that is not a whole number is passed over.
         int code = 0;
-        if (Formats::parseInt(Cp1252::decode(v), &code) && code > largest)
+        if (Formats::parseInt(l.view(i + 1), &code) && code > largest)
             largest = code;
     }
     return largest + 1;
@@ -573,7 +570,7 @@ int RecordStore::Numerof()
         if (!v.startsWith("NUMR"))
             continue;
         int n = 0;
-        if (Formats::parseInt(Cp1252::decode(midView(v, 4)), &n) && n > base)
+        if (Formats::parseInt(midView(v, 4), &n) && n > base)
             base = n;
     }
     NextReceiptNumber = base + 1;
@@ -677,29 +674,33 @@ bool RecordStore::move(Kind k, Move m)
     return true;
 }
 
+namespace {
+
+// Asks for a selection's value; a cancelled box brings the selection back to
+// all records, and the value stays as it was.
+void askFilter(int *selection, const QString &caption, const QString &prompt, QString *value)
+{
+    QString text = *value;
+    if (Dialogs::current().input(caption, prompt, &text))
+        *value = text;
+    else
+        *selection = 1;
+}
+
+} // namespace
+
 void RecordStore::SetSel(int mode)
 {
     MemberSelection = mode;
-    Dialogs &d = Dialogs::current();
     if (mode == 2) {
-        QString text = MemberCpFilter;
-        if (d.input(QStringLiteral("Filtre Code postal"), QStringLiteral("Code postal"), &text))
-            MemberCpFilter = text;
-        else
-            MemberSelection = 1;
+        askFilter(&MemberSelection, QStringLiteral("Filtre Code postal"), QStringLiteral("Code postal"),
+                  &MemberCpFilter);
     } else if (mode == 3) {
-        QString text = MemberTownFilter;
-        if (d.input(QStringLiteral("Filtre Ville"), QStringLiteral("Ville"), &text))
-            MemberTownFilter = text;
-        else
-            MemberSelection = 1;
+        askFilter(&MemberSelection, QStringLiteral("Filtre Ville"), QStringLiteral("Ville"), &MemberTownFilter);
         MemberTownFilter = Formats::upperAZ(MemberTownFilter);
     } else if (mode == 4) {
-        QString text = RenewalDaysText;
-        if (d.input(QStringLiteral("Renouvellement de cotisation"), QStringLiteral("Nombre de jours"), &text))
-            RenewalDaysText = text;
-        else
-            MemberSelection = 1;
+        askFilter(&MemberSelection, QStringLiteral("Renouvellement de cotisation"),
+                  QStringLiteral("Nombre de jours"), &RenewalDaysText);
         RenewalDays = Formats::toIntOr(RenewalDaysText, RenewalDays);
     }
 }
@@ -707,19 +708,11 @@ void RecordStore::SetSel(int mode)
 void RecordStore::SetPart(int mode)
 {
     PartnerSelection = mode;
-    Dialogs &d = Dialogs::current();
     if (mode == 2) {
-        QString text = PartnerCpFilter;
-        if (d.input(QStringLiteral("Filtre Code postal"), QStringLiteral("Code postal"), &text))
-            PartnerCpFilter = text;
-        else
-            PartnerSelection = 1;
+        askFilter(&PartnerSelection, QStringLiteral("Filtre Code postal"), QStringLiteral("Code postal"),
+                  &PartnerCpFilter);
     } else if (mode == 3) {
-        QString text = PartnerTownFilter;
-        if (d.input(QStringLiteral("Filtre Ville"), QStringLiteral("Ville"), &text))
-            PartnerTownFilter = text;
-        else
-            PartnerSelection = 1;
+        askFilter(&PartnerSelection, QStringLiteral("Filtre Ville"), QStringLiteral("Ville"), &PartnerTownFilter);
         PartnerTownFilter = Formats::upperAZ(PartnerTownFilter);
     }
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 
 #include <QFont>
@@ -94,4 +95,21 @@ TEST(RightAlign, PadsUntilTheTextIsWiderThanTheWidthLessTenPixels)
     // Text already wider than the width stays as it is.
     const QString wide(60, QLatin1Char('W'));
     EXPECT_EQ(rightAlign(wide, 20, fm), wide);
+}
+
+TEST(Formats, WholeNumbersFromStringsAndStoredBytesAgree)
+{
+    for (const char *text : {"10001", " 42 ", "-7", "+3", "", "  ", "12a", "1 2", "-", "2147483647",
+                             "2147483648", "-2147483648", "-2147483649", "0007"}) {
+        int fromString = -99, fromBytes = -99;
+        const bool a = Formats::parseInt(QString::fromLatin1(text), &fromString);
+        const bool b = Formats::parseInt(QByteArrayView(text), &fromBytes);
+        EXPECT_EQ(a, b) << text;
+        if (a)
+            EXPECT_EQ(fromString, fromBytes) << text;
+    }
+    int v = 0;
+    EXPECT_FALSE(Formats::parseInt(QStringLiteral("2147483648"), &v));
+    EXPECT_TRUE(Formats::parseInt(QByteArrayView("-2147483648"), &v));
+    EXPECT_EQ(v, INT_MIN);
 }
