@@ -133,6 +133,10 @@ void TFiche::Nouveau()
     m_pageControl->setCurrentWidget(page(Kind::Member));
     for (int k = 3; k >= 0; --k)
         read(Kind(k));
+    // A new store starts with every flag clear, as after loading: showing its
+    // empty first member is not an edit.
+    for (int k = 0; k < 4; ++k)
+        m_store.state(Kind(k)).edited = false;
 }
 
 bool TFiche::Charge(const QString &name)
