@@ -1,6 +1,8 @@
 // Times of the finding operations at 9,999 and at 100 records, and how they
 // grow. Run: bench_find (offscreen platform by default).
 
+#include "benchutil.h"
+
 #include "core/dialogs.h"
 #include "find/exchange.h"
 #include "find/lists.h"
@@ -10,13 +12,13 @@
 #include "store/recordstore.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,23 +89,15 @@ RecordStore makeStore(int n)
 // Best of a few runs, in milliseconds; each run gets a fresh copy of the store.
 double timeIt(const RecordStore &base, const std::function<void(RecordStore &)> &op, int runs = 3)
 {
-    double best = 1e300;
-    for (int r = 0; r < runs; ++r) {
-        RecordStore s = base;
-        QElapsedTimer t;
-        t.start();
-        op(s);
-        best = std::min(best, double(t.nsecsElapsed()) / 1e6);
-    }
-    return best;
+    std::optional<RecordStore> s;
+    return Bench::bestOf(runs, [&] { op(*s); }, [&] { s.emplace(base); });
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::offscreenByDefault();
     QApplication app(argc, argv);
     BenchDialogs dialogs;
     Dialogs::install(&dialogs);

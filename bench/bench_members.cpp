@@ -6,6 +6,8 @@
 //
 // Usage: bench_members            (prints the figures)
 
+#include "benchutil.h"
+
 #include "core/clock.h"
 #include "store/recordstore.h"
 #include "store/ui/memberspage.h"
@@ -17,7 +19,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -27,39 +28,12 @@ const QStringList kTowns{QStringLiteral("Paris"), QStringLiteral("Lyon"), QStrin
                          QStringLiteral("Rennes"), QStringLiteral("Brest"), QStringLiteral("Nice"),
                          QStringLiteral("Tours")};
 
-// Three remark lines and ten payments; one member in 20 shares each postal
-// code, one in 10 each town, and renewal dates spread over four months.
+// One member in 20 shares each postal code, one in 10 each town, and renewal
+// dates spread over four months.
 QStringList memberBlock(int n)
 {
     const QDate renewal = QDate(2026, 2, 1).addDays(n % 120);
-    QStringList b{RecordStore::openTag(n), QString::number(10001 + n), QStringLiteral("M."),
-                  QStringLiteral("Nom%1").arg(n), QStringLiteral("Prénom"), QStringLiteral("%1 rue de la Gare").arg(n),
-                  QString(), QStringLiteral("750%1").arg(n % 20, 2, 10, QLatin1Char('0')), kTowns[n % kTowns.size()],
-                  QStringLiteral("01 23 45 67 89"), QString(), QStringLiteral("06 12 34 56 78"), QString(),
-                  QStringLiteral("nom%1@exemple.fr").arg(n), QStringLiteral("01/01/1970"), QStringLiteral("Employé"),
-                  renewal.toString(QStringLiteral("dd/MM/yyyy")), QStringLiteral("0")};
-    for (int m = 0; m < 3; ++m)
-        b.append(QStringLiteral("MEMORemarque numéro %1 sur le membre").arg(m));
-    for (int d = 0; d < 10; ++d)
-        b.append(QStringLiteral("DATA%1/01/2026\tCotisation annuelle\t30,00").arg(d + 10));
-    b.append(RecordStore::closeTag(n));
-    return b;
-}
-
-// Milliseconds of the fastest of `steps` steps. The machine may be shared: the
-// fastest step is the one least disturbed by others, and a single step of the
-// full store is short enough to run undisturbed now and then.
-double perStep(int steps, const std::function<void()> &prepare, const std::function<void()> &step)
-{
-    double best = 1e300;
-    prepare();
-    for (int i = 0; i < steps; ++i) {
-        QElapsedTimer t;
-        t.start();
-        step();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
+    return Bench::memberBlock(n, kTowns[n % kTowns.size()], renewal.toString(QStringLiteral("dd/MM/yyyy")));
 }
 
 struct Figures
@@ -81,30 +55,27 @@ Figures measure(int count)
     fiche->LitFiche();
     QLineEdit *town = fiche->membersPage()->field(8);
 
+    // A single step of the full store is short enough to run undisturbed now
+    // and then: the fastest step is the figure.
     Figures f;
     const int steps = 60;
     const int start = count / 2 - steps / 2;
     int edits = 0;
-    f.move = perStep(
-        steps,
-        [&] {
-            members.current = start;
-            fiche->LitFiche();
-        },
-        [&] {
-            // The user's typing, as the page sees it.
-            town->selectAll();
-            town->insert(QStringLiteral("Ville %1").arg(++edits));
-            fiche->Suivant();
-        });
+    members.current = start;
+    fiche->LitFiche();
+    f.move = Bench::bestOf(steps, [&] {
+        // The user's typing, as the page sees it.
+        town->selectAll();
+        town->insert(QStringLiteral("Ville %1").arg(++edits));
+        fiche->Suivant();
+    });
 
     const auto walkStep = [&](bool (RecordStore::*walk)()) {
-        return perStep(
-            steps, [&] { members.current = 0; },
-            [&] {
-                if (!(store.*walk)())
-                    members.current = 0;
-            });
+        members.current = 0;
+        return Bench::bestOf(steps, [&] {
+            if (!(store.*walk)())
+                members.current = 0;
+        });
     };
     store.MemberCpFilter = QStringLiteral("75007");
     f.cp = walkStep(&RecordStore::CpSuivant);
@@ -113,7 +84,7 @@ Figures measure(int count)
     store.RenewalDays = 30;
     f.renewal = walkStep(&RecordStore::Rappelsuivant);
 
-    f.numbering = perStep(steps, [] {}, [&] { store.Numerom(); });
+    f.numbering = Bench::bestOf(steps, [&] { store.Numerom(); });
 
     // Deleting the last member shows the one before it; appending shows a new,
     // empty member, written back untimed so that the next round deletes a
@@ -127,10 +98,10 @@ Figures measure(int count)
         QElapsedTimer t;
         t.start();
         fiche->Supprime();
-        remove = std::min(remove, t.nsecsElapsed() / 1e6);
+        remove = std::min(remove, Bench::elapsedMs(t));
         t.restart();
         fiche->Ajout();
-        append = std::min(append, t.nsecsElapsed() / 1e6);
+        append = std::min(append, Bench::elapsedMs(t));
         members.edited = true;
         fiche->EcritFiche();
     }
@@ -143,8 +114,7 @@ Figures measure(int count)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::offscreenByDefault();
     QApplication app(argc, argv);
     Clock::setFixed(QDateTime(QDate(2026, 3, 15), QTime(10, 0)));
 

@@ -3,61 +3,24 @@
 //
 // Usage: bench_store            (prints the figures)
 
+#include "benchutil.h"
+
 #include "core/cp1252.h"
 #include "core/textfile.h"
 #include "store/recordstore.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <functional>
 #include <malloc.h>
 
 namespace {
 
 const char *const kFiles[] = {"club.adh", "club.par", "club.atv", "club.rcu", "club.jnl"};
-
-long residentKiB()
-{
-    QFile f(QStringLiteral("/proc/self/statm"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> parts = f.readAll().split(' ');
-    return parts.size() > 1 ? parts[1].toLong() * 4 : 0;
-}
-
-double bestOf(int runs, const std::function<void()> &f)
-{
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, t.nsecsElapsed() / 1e6);
-    }
-    return best;
-}
-
-QStringList memberBlock(int n)
-{
-    QStringList b{RecordStore::openTag(n), QString::number(10001 + n), QStringLiteral("M."),
-                  QStringLiteral("Nom%1").arg(n), QStringLiteral("Prénom"), QStringLiteral("%1 rue de la Gare").arg(n),
-                  QString(), QStringLiteral("750%1").arg(n % 20, 2, 10, QLatin1Char('0')), QStringLiteral("Paris"),
-                  QStringLiteral("01 23 45 67 89"), QString(), QStringLiteral("06 12 34 56 78"), QString(),
-                  QStringLiteral("nom%1@exemple.fr").arg(n), QStringLiteral("01/01/1970"), QStringLiteral("Employé"),
-                  QStringLiteral("31/12/2026"), QStringLiteral("0")};
-    for (int m = 0; m < 3; ++m)
-        b.append(QStringLiteral("MEMORemarque numéro %1 sur le membre").arg(m));
-    for (int d = 0; d < 10; ++d)
-        b.append(QStringLiteral("DATA%1/01/2026\tCotisation annuelle\t30,00").arg(d + 10));
-    b.append(RecordStore::closeTag(n));
-    return b;
-}
 
 QStringList simpleBlock(int n, int fixed, const QString &marker, int rows)
 {
@@ -80,14 +43,14 @@ void write(const QString &path, const QStringList &lines)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const long emptyKiB = residentKiB();
+    const long emptyKiB = Bench::residentKiB();
 
     QTemporaryDir dir;
     const QString base = dir.filePath(QStringLiteral("club"));
     {
         QStringList members, partners, activities, receipts, journal;
         for (int n = 0; n < 9999; ++n)
-            members += memberBlock(n);
+            members += Bench::memberBlock(n, QStringLiteral("Paris"), QStringLiteral("31/12/2026"));
         for (int n = 0; n < 2000; ++n)
             partners += simpleBlock(n, 12, QStringLiteral("DATA01/01/2026\t"), 2);
         for (int n = 0; n < 2000; ++n)
@@ -110,15 +73,15 @@ int main(int argc, char **argv)
         diskBytes += QFileInfo(dir.filePath(QString::fromLatin1(f))).size();
 
     // Memory first, before any timing leaves buffers behind.
-    const long beforeKiB = residentKiB();
+    const long beforeKiB = Bench::residentKiB();
     RecordStore *store = new RecordStore;
     store->Charge(base + ".adh");
     malloc_trim(0);
-    const long openKiB = residentKiB();
+    const long openKiB = Bench::residentKiB();
 
     // The floor: read each file, decode it and split it into lines.
     QList<QStringList> floorLists;
-    const double readFloor = bestOf(5, [&] {
+    const double readFloor = Bench::bestOf(5, [&] {
         floorLists.clear();
         for (const char *f : kFiles) {
             QFile file(dir.filePath(QString::fromLatin1(f)));
@@ -127,13 +90,13 @@ int main(int argc, char **argv)
         }
     });
 
-    const double charge = bestOf(5, [&] {
+    const double charge = Bench::bestOf(5, [&] {
         store->Charge(base + ".adh");
         store->readBlock(Kind::Member, 0);
     });
 
     // The floor for writing: join, encode, write each file.
-    const double writeFloor = bestOf(5, [&] {
+    const double writeFloor = Bench::bestOf(5, [&] {
         int i = 0;
         for (const char *f : kFiles) {
             QFile file(dir.filePath(QStringLiteral("floor_") + QString::fromLatin1(f)));
@@ -142,7 +105,7 @@ int main(int argc, char **argv)
         }
     });
 
-    const double sauve = bestOf(5, [&] {
+    const double sauve = Bench::bestOf(5, [&] {
         store->StoreModified = true;
         QString error;
         store->Sauve(base + ".adh", &error);
@@ -150,11 +113,11 @@ int main(int argc, char **argv)
 
     const int middle = 4999;
     BlockData data = *store->readBlock(Kind::Member, middle);
-    const double findWrite = bestOf(20, [&] {
+    const double findWrite = Bench::bestOf(20, [&] {
         data.fixed[7] = data.fixed[7] == QStringLiteral("Lyon") ? QStringLiteral("Paris") : QStringLiteral("Lyon");
         store->writeBlock(Kind::Member, middle, data);
     });
-    const double findRead = bestOf(20, [&] { store->readBlock(Kind::Member, middle); });
+    const double findRead = Bench::bestOf(20, [&] { store->readBlock(Kind::Member, middle); });
 
     std::printf("Store: 9,999 members, 2,000 partners, 2,000 activities, 5,000 receipts, 1,200 journal lines\n");
     std::printf("Bytes on disk                  %10.1f MiB\n", diskBytes / 1048576.0);

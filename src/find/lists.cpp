@@ -8,26 +8,31 @@ namespace Lists {
 
 namespace {
 
-const GridLayout kMembers = {
-    QStringLiteral("Liste des adhérents"),
-    {QString(), QString(), QStringLiteral("Nom"), QStringLiteral("Prénom"), QStringLiteral("Adresse1"),
-     QStringLiteral("Adresse2"), QStringLiteral("C.P."), QStringLiteral("Ville"), QStringLiteral("Téléphone")},
-    {0, 1, 3, 4, 5, 6, 7, 8, 9},
-    {64, 211, 221, 198, 198, 184, 53, 176, 115}};
+// Every list starts with the block number, hidden, and the record number
+// under an empty header; the captions and block lines of the seven other
+// columns are the kind's own.
+GridLayout makeLayout(const QString &caption, const std::array<const char *, kColumns - 2> &headers,
+                      const std::array<int, kColumns - 2> &lines, const std::array<int, kColumns> &widths)
+{
+    GridLayout layout{caption, {}, {0, 1}, widths};
+    for (size_t c = 0; c < headers.size(); ++c) {
+        layout.headers[c + 2] = QString::fromUtf8(headers[c]);
+        layout.lines[c + 2] = lines[c];
+    }
+    return layout;
+}
 
-const GridLayout kPartners = {
-    QStringLiteral("Liste des partenaires"),
-    {QString(), QString(), QStringLiteral("Société"), QStringLiteral("Nom"), QStringLiteral("Prénom"),
-     QStringLiteral("Adresse"), QStringLiteral("Adresse"), QStringLiteral("C.P."), QStringLiteral("Ville")},
-    {0, 1, 2, 3, 4, 5, 6, 7, 8},
-    {64, 211, 221, 198, 198, 184, 159, 57, 115}};
+const GridLayout kMembers = makeLayout(QStringLiteral("Liste des adhérents"),
+                                       {"Nom", "Prénom", "Adresse1", "Adresse2", "C.P.", "Ville", "Téléphone"},
+                                       {3, 4, 5, 6, 7, 8, 9}, {64, 211, 221, 198, 198, 184, 53, 176, 115});
 
-const GridLayout kActivities = {
-    QStringLiteral("Liste des activités"),
-    {QString(), QString(), QStringLiteral("Activité"), QStringLiteral("Type"), QStringLiteral("Partenaire"),
-     QStringLiteral("Début"), QStringLiteral("Fin"), QStringLiteral("Prix HT"), QStringLiteral("Prix TTC")},
-    {0, 1, 2, 3, 5, 6, 8, 10, 11},
-    {64, 211, 221, 198, 198, 94, 88, 99, 96}};
+const GridLayout kPartners = makeLayout(QStringLiteral("Liste des partenaires"),
+                                        {"Société", "Nom", "Prénom", "Adresse", "Adresse", "C.P.", "Ville"},
+                                        {2, 3, 4, 5, 6, 7, 8}, {64, 211, 221, 198, 198, 184, 159, 57, 115});
+
+const GridLayout kActivities = makeLayout(QStringLiteral("Liste des activités"),
+                                          {"Activité", "Type", "Partenaire", "Début", "Fin", "Prix HT", "Prix TTC"},
+                                          {2, 3, 5, 6, 8, 10, 11}, {64, 211, 221, 198, 198, 94, 88, 99, 96});
 
 // The first opening tag of each number, as the record window finds blocks:
 // the whole line compared with letter case ignored.

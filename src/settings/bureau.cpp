@@ -2,9 +2,9 @@
 
 #include "core/formats.h"
 
-namespace {
+namespace SettingsLines {
 
-QStringList padded(const QStringList &lines, int n)
+QStringList fixedCount(const QStringList &lines, int n)
 {
     QStringList out;
     for (int i = 0; i < n; ++i)
@@ -12,7 +12,15 @@ QStringList padded(const QStringList &lines, int n)
     return out;
 }
 
-} // namespace
+bool takeResult(QStringList &settings, const QStringList &returned, int marker, int n)
+{
+    if (returned.value(marker).isEmpty())
+        return false;
+    settings = fixedCount(returned, n);
+    return true;
+}
+
+} // namespace SettingsLines
 
 namespace BureauLines {
 
@@ -71,10 +79,7 @@ QString yearLine(const QDate &start, const QDate &end)
 
 bool takeResult(QStringList &bureau, const QStringList &returned)
 {
-    if (returned.value(1).isEmpty())
-        return false;
-    bureau = padded(returned, kLines);
-    return true;
+    return SettingsLines::takeResult(bureau, returned, 1, kLines);
 }
 
 } // namespace BureauLines
@@ -83,10 +88,7 @@ namespace HeaderLines {
 
 bool takeResult(QStringList &header, const QStringList &returned)
 {
-    if (returned.value(0).isEmpty())
-        return false;
-    header = padded(returned, kLines);
-    return true;
+    return SettingsLines::takeResult(header, returned, 0, kLines);
 }
 
 } // namespace HeaderLines

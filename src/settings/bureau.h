@@ -1,11 +1,22 @@
 #pragma once
-// The bureau as the settings keep it: line 0 holds the financial year's start
-// and end dates separated by a TAB, lines 1 to 8 an officer's name, a TAB and
-// the telephone.
+// The settings kept as a fixed number of lines: the letterhead's seven, and
+// the bureau's nine, where line 0 holds the financial year's start and end
+// dates separated by a TAB and lines 1 to 8 an officer's name, a TAB and the
+// telephone.
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
+
+namespace SettingsLines {
+
+// Exactly n lines: missing ones empty, extra ones dropped.
+QStringList fixedCount(const QStringList &lines, int n);
+// The lines a dialog handed back replace the settings, as exactly n lines,
+// only when line `marker` is not empty. True when replaced.
+bool takeResult(QStringList &settings, const QStringList &returned, int marker, int n);
+
+} // namespace SettingsLines
 
 namespace BureauLines {
 

@@ -4,6 +4,7 @@
 #include "core/dialogs.h"
 #include "core/formats.h"
 #include "core/textfile.h"
+#include "settings/bureau.h"
 
 #include <QCollator>
 #include <QDir>
@@ -13,66 +14,53 @@
 #include <numeric>
 #include <vector>
 
-const QString &SettingsFiles::iniName()
+namespace {
+
+enum Name { Ini, Soc, Bur, Cbx, Plc, TypeSection };
+
+const QString &text(Name name)
 {
-    static const QString name = QStringLiteral("Velmora.ini");
-    return name;
+    static const QString texts[] = {QStringLiteral("Velmora.ini"), QStringLiteral("Velmora.soc"),
+                                    QStringLiteral("Velmora.bur"), QStringLiteral("Velmora.cbx"),
+                                    QStringLiteral("Velmora.plc"), QStringLiteral("[TYPE]")};
+    return texts[name];
 }
 
-const QString &SettingsFiles::socName()
-{
-    static const QString name = QStringLiteral("Velmora.soc");
-    return name;
-}
+} // namespace
 
-const QString &SettingsFiles::burName()
-{
-    static const QString name = QStringLiteral("Velmora.bur");
-    return name;
-}
+const QString &SettingsFiles::iniName() { return text(Ini); }
+const QString &SettingsFiles::socName() { return text(Soc); }
+const QString &SettingsFiles::burName() { return text(Bur); }
+const QString &SettingsFiles::cbxName() { return text(Cbx); }
+const QString &SettingsFiles::plcName() { return text(Plc); }
+const QString &SettingsFiles::typeSection() { return text(TypeSection); }
 
-const QString &SettingsFiles::cbxName()
-{
-    static const QString name = QStringLiteral("Velmora.cbx");
-    return name;
-}
-
-const QString &SettingsFiles::plcName()
-{
-    static const QString name = QStringLiteral("Velmora.plc");
-    return name;
-}
-
-const QString &SettingsFiles::typeSection()
-{
-    static const QString name = QStringLiteral("[TYPE]");
-    return name;
-}
-
-SettingsFiles::SettingsFiles()
-{
-    for (int i = 0; i < kHeaderLines; ++i)
-        Header.append(QString());
-    for (int i = 0; i < kBureauLines; ++i)
-        Bureau.append(QString());
-}
+SettingsFiles::SettingsFiles() : Header(kHeaderLines), Bureau(kBureauLines) {}
 
 QString SettingsFiles::path(const QString &dir, const QString &name)
 {
     return dir.isEmpty() ? name : QDir(dir).filePath(name);
 }
 
+SettingsFiles::Read SettingsFiles::readFile(const QString &dir, const QString &name, QStringList *lines)
+{
+    const QString file = path(dir, name);
+    if (!TextFile::exists(file))
+        return Read::Missing;
+    QString error;
+    if (!TextFile::readLines(file, lines, &error)) {
+        Dialogs::current().error(error);
+        return Read::Failed;
+    }
+    return Read::Done;
+}
+
 bool SettingsFiles::ChargeIni(const QString &dir)
 {
-    const QString file = path(dir, iniName());
-    if (!TextFile::exists(file))
-        return true;
     QStringList lines;
-    QString error;
-    if (!TextFile::readLines(file, &lines, &error)) {
-        Dialogs::current().error(error);
-        return false;
-    }
+    const Read read = readFile(dir, iniName(), &lines);
+    if (read != Read::Done)
+        return read == Read::Missing;
     if (lines.isEmpty())
         return true;
     LastFile = lines.at(0);
@@ -109,15 +97,10 @@ bool SettingsFiles::SauveIni(const QString &dir, const QString &fileName)
 
 bool SettingsFiles::chargeLines(const QString &dir, const QString &name, QStringList &target, int max)
 {
-    const QString file = path(dir, name);
-    if (!TextFile::exists(file))
-        return true;
     QStringList lines;
-    QString error;
-    if (!TextFile::readLines(file, &lines, &error)) {
-        Dialogs::current().error(error);
-        return false;
-    }
+    const Read read = readFile(dir, name, &lines);
+    if (read != Read::Done)
+        return read == Read::Missing;
     while (target.size() < max)
         target.append(QString());
     const int n = std::min<int>(max, int(lines.size()));
@@ -136,19 +119,6 @@ bool SettingsFiles::sauveLines(const QString &dir, const QString &name, const QS
     return true;
 }
 
-namespace {
-
-// Exactly n lines: missing ones empty, extra ones dropped.
-QStringList fixedCount(const QStringList &lines, int n)
-{
-    QStringList out;
-    for (int i = 0; i < n; ++i)
-        out.append(lines.value(i));
-    return out;
-}
-
-} // namespace
-
 bool SettingsFiles::ChargeSoc(const QString &dir)
 {
     return chargeLines(dir, socName(), Header, kHeaderLines);
@@ -156,7 +126,7 @@ bool SettingsFiles::ChargeSoc(const QString &dir)
 
 bool SettingsFiles::SauveSoc(const QString &dir)
 {
-    return sauveLines(dir, socName(), fixedCount(Header, kHeaderLines));
+    return sauveLines(dir, socName(), SettingsLines::fixedCount(Header, kHeaderLines));
 }
 
 bool SettingsFiles::ChargeBur(const QString &dir)
@@ -166,20 +136,15 @@ bool SettingsFiles::ChargeBur(const QString &dir)
 
 bool SettingsFiles::SauveBur(const QString &dir)
 {
-    return sauveLines(dir, burName(), fixedCount(Bureau, kBureauLines));
+    return sauveLines(dir, burName(), SettingsLines::fixedCount(Bureau, kBureauLines));
 }
 
 bool SettingsFiles::ChargeCombo(const QString &dir)
 {
-    const QString file = path(dir, cbxName());
-    if (!TextFile::exists(file))
-        return true;
     QStringList lines;
-    QString error;
-    if (!TextFile::readLines(file, &lines, &error)) {
-        Dialogs::current().error(error);
-        return false;
-    }
+    const Read read = readFile(dir, cbxName(), &lines);
+    if (read != Read::Done)
+        return read == Read::Missing;
     Types.clear();
     const int start = int(lines.indexOf(typeSection()));
     // Everything after the first section line is a type, even a second

@@ -71,6 +71,10 @@ public:
 
 private:
     static QString path(const QString &dir, const QString &name);
+    // A missing file is not read and not reported; one that cannot be read is
+    // reported.
+    enum class Read { Missing, Failed, Done };
+    static Read readFile(const QString &dir, const QString &name, QStringList *lines);
     bool chargeLines(const QString &dir, const QString &name, QStringList &target, int max);
     bool sauveLines(const QString &dir, const QString &name, const QStringList &lines);
 };

@@ -1,6 +1,9 @@
 #include "app/apptest.h"
 
+#include "app/ui/tmainform.h"
 #include "core/textfile.h"
+
+#include <QAction>
 
 #include <gtest/gtest.h>
 
@@ -18,17 +21,26 @@ void AppTest::TearDown()
     VelmoraTest::TearDown();
 }
 
+void AppTest::trigger(TMainForm &form, const QString &name)
+{
+    QAction *a = form.action(name);
+    ASSERT_NE(a, nullptr) << qPrintable(name);
+    ASSERT_TRUE(a->isEnabled()) << qPrintable(name);
+    a->trigger();
+}
+
+void AppTest::open(TMainForm &form, const QString &file)
+{
+    dialogs().openAnswers.push_back(file);
+    trigger(form, QStringLiteral("OpenItem"));
+}
+
 QStringList memberBlock(int n, const QString &name)
 {
-    const QString digits = QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
-    QStringList block{QStringLiteral("<BLOC") + digits + QStringLiteral(">")};
-    block << QString::number(10001 + n) << QStringLiteral("M.") << name << QStringLiteral("Jean")
-          << QStringLiteral("1 rue des Lilas") << QString() << QStringLiteral("75001")
-          << QStringLiteral("Paris") << QString() << QString() << QString() << QString() << QString()
-          << QStringLiteral("01/01/1980") << QString() << QStringLiteral("01/01/2027")
-          << QStringLiteral("0");
-    block << QStringLiteral("</BLOC") + digits + QStringLiteral(">");
-    return block;
+    const QString digits = QStringLiteral("%1>").arg(n, 4, 10, QLatin1Char('0'));
+    QStringList block{"<BLOC" + digits, QString::number(10001 + n), "M.", name, "Jean", "1 rue des Lilas", "",
+                      "75001", "Paris", "", "", "", "", "", "01/01/1980", "", "01/01/2027", "0"};
+    return block << "</BLOC" + digits;
 }
 
 void writeMembers(const QString &file, const QStringList &names)

@@ -11,6 +11,8 @@
 
 #include <ostream>
 
+class TMainForm;
+
 // Readable failures.
 inline void PrintTo(const QString &s, std::ostream *os)
 {
@@ -23,6 +25,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
     QString path(const QString &relative) const { return m_dir.filePath(relative); }
+    // Chooses a command as the user would; it must be available.
+    static void trigger(TMainForm &form, const QString &name);
+    // "&Ouvrir..." with the open dialog answering the file.
+    void open(TMainForm &form, const QString &file);
 
 private:
     QTemporaryDir m_dir;

@@ -20,11 +20,15 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         return f.fileName();
     }
-
     bool importFile(const QString &path, Kind kind = Kind::Member)
     {
         dialogs().openAnswers.push_back(path);
         return Exchange::Importer(store, kind);
+    }
+    void setMembers(const QList<QStringList> &blocks)
+    {
+        store.MemberLines() = listOf(blocks);
+        store.state(Kind::Member).count = int(blocks.size());
     }
 
     // An imported block: code, empty title or company, the fields, 20 empty lines.
@@ -47,12 +51,11 @@ TEST_F(ExchangeTest, ExportThenImportAddsCopiesWithNewNumbers)
     Fields f{{1, "10007"}, {2, "Mme"}, {10, "fax"}, {14, "01/01/1980"}, {17, "2"}};
     for (int k = 0; k < kDupont.size(); ++k)
         f[k + 3] = kDupont[k];
-    const QStringList roux = member(0, "10004", "Roux", {}, {"MEMOnote", "DATA01/02/2026\tDon\t5,00"});
+    const QStringList roux = member(0, "10004", "Roux", {{5, "1\true"}}, {"MEMOnote", "DATA01/02/2026\tDon\t5,00"});
     const QStringList dupont = block(Kind::Member, 1, f);
     // A block cut short exports empty fields.
     const QStringList cut{RecordStore::openTag(2), "10001", "", "Court", RecordStore::closeTag(2)};
-    store.MemberLines() = listOf({roux, dupont, cut});
-    store.state(Kind::Member).count = 3;
+    setMembers({roux, dupont, cut});
 
     const QString out = dir.filePath("export.txt");
     dialogs().saveAnswers.push_back(out);
@@ -60,29 +63,19 @@ TEST_F(ExchangeTest, ExportThenImportAddsCopiesWithNewNumbers)
     EXPECT_EQ(dialogs().texts("save"), QStringList{"Fichers texte (*.txt)"});
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("Roux\t\t\t\t\t\t\r\n"
+    EXPECT_EQ(file.readAll(), QByteArray("Roux\t\t1 rue\t\t\t\t\r\n"
                                          "Dupont\tH\xe9l\xe8ne\t1 rue Haute\tB\xe2t. B\t69001\tLyon\t04 78 00\r\n"
                                          "Court\t\t\t\t\t\t\r\n"));
 
     ASSERT_TRUE(importFile(out));
     EXPECT_EQ(dialogs().texts("open"), QStringList{"fichiers texte (*.txt)"});
     EXPECT_EQ(blockOf(store.MemberLines(), 1), dupont);
-    EXPECT_EQ(blockOf(store.MemberLines(), 3), imported(3, 10008, {"Roux", "", "", "", "", "", ""}));
+    EXPECT_EQ(blockOf(store.MemberLines(), 3), imported(3, 10008, {"Roux", "", "1 rue", "", "", "", ""}));
     EXPECT_EQ(blockOf(store.MemberLines(), 4), imported(4, 10009, kDupont));
     EXPECT_EQ(store.state(Kind::Member).count, 6);
     EXPECT_EQ(store.state(Kind::Member).current, 5);
     EXPECT_TRUE(store.StoreModified);
     EXPECT_TRUE(dialogs().texts("message").isEmpty());
-}
-
-TEST_F(ExchangeTest, OtherPagesExportAnEmptyFile)
-{
-    store.MemberLines() = listOf({member(0, "10001", "Membre")});
-    const QString p = writeFile("a.txt", "old");
-    dialogs().saveAnswers = {p, QString()};
-    EXPECT_TRUE(Exchange::Exporter(store, Kind::Activity));
-    EXPECT_FALSE(Exchange::Exporter(store, Kind::Member));  // cancelled
-    EXPECT_EQ(QFileInfo(p).size(), 0);
 }
 
 TEST_F(ExchangeTest, FieldsAreSplitAtEachTab)
@@ -91,7 +84,7 @@ TEST_F(ExchangeTest, FieldsAreSplitAtEachTab)
     EXPECT_EQ(blockOf(store.MemberLines(), 0), imported(0, 10001, {"Seul"}));
     EXPECT_EQ(blockOf(store.MemberLines(), 1), imported(1, 10002, {"A", "", "C"}));
     EXPECT_EQ(blockOf(store.MemberLines(), 2), imported(2, 10003, {""}));
-    EXPECT_EQ(store.readBlock(Kind::Member, 3)->fixed[9], QStringLiteral("Huit"));  // the fax line
+    EXPECT_EQ(store.readBlock(Kind::Member, 3)->fixed[9], "Huit"); // the fax line
     // What follows a TAB is cut to 1024 characters, a later TAB with it.
     const QString x(1500, 'x');
     EXPECT_EQ(Exchange::splitFields(x + "\t" + x + "\tz"), (QStringList{x, x.left(1024)}));
@@ -99,11 +92,10 @@ TEST_F(ExchangeTest, FieldsAreSplitAtEachTab)
 
 TEST_F(ExchangeTest, TheRecordBoundTruncatesTheImport)
 {
-    QStringList lines;
+    QList<QStringList> blocks;
     for (int n = 0; n < 9995; ++n)
-        lines += member(n, QString::number(10001 + n), "M");
-    store.MemberLines() = RecordList(lines);
-    store.state(Kind::Member).count = 9995;
+        blocks.append(member(n, QString::number(10001 + n), "M"));
+    setMembers(blocks);
     ASSERT_TRUE(importFile(writeFile("big.txt", "N0\nN1\nN2\nN3\nN4\nN5\nN6\nN7\nN8\nN9\n")));
     EXPECT_EQ(dialogs().texts("message"), QStringList{"Trop de lignes, le fichier a été tronqué"});
     EXPECT_EQ(store.countTags(Kind::Member), 9998);
@@ -113,7 +105,7 @@ TEST_F(ExchangeTest, TheRecordBoundTruncatesTheImport)
 
 TEST_F(ExchangeTest, Utf8AndWindows1252FilesGiveTheSameRecords)
 {
-    const QString text = QStringLiteral("Lefèvre\tÉtienne\nŒuvre\tZoë\n");
+    const QString text = "Lefèvre\tÉtienne\nŒuvre\tZoë\n";
     const QString names[] = {writeFile("w.txt", "Lef\xe8vre\t\xc9tienne\n\x8cuvre\tZo\xeb\n"),
                              writeFile("u.txt", text.toUtf8()), writeFile("b.txt", "\xef\xbb\xbf" + text.toUtf8())};
     ASSERT_TRUE(importFile(names[0]));
@@ -128,12 +120,11 @@ TEST_F(ExchangeTest, Utf8AndWindows1252FilesGiveTheSameRecords)
 
 TEST_F(ExchangeTest, LinesThatCannotBeStoredAreLeftOutAndListed)
 {
-    ASSERT_TRUE(importFile(writeFile("u.txt", QStringLiteral("Müller\nŁukasz\nRoux\n日本\n").toUtf8())));
+    ASSERT_TRUE(importFile(writeFile("u.txt", QString("Müller\nŁukasz\nRoux\n日本\n").toUtf8())));
     // A store file chosen by mistake must not bring its tags into the list.
     ASSERT_TRUE(importFile(writeFile("club.txt", "<BLOC0000>\r\nDupont\r\nx\t</bloc0000>\r\n")));
-    EXPECT_EQ(dialogs().texts("message"),
-              (QStringList{"Lignes non importées (caractères non pris en charge) : 2, 4",
-                           "Lignes non importées (balises de fiche) : 1, 3"}));
+    EXPECT_EQ(dialogs().texts("message"), (QStringList{"Lignes non importées (caractères non pris en charge) : 2, 4",
+                                                       "Lignes non importées (balises de fiche) : 1, 3"}));
     EXPECT_EQ(store.MemberLines().toStringList(),
               imported(0, 10001, {"Müller"}) + imported(1, 10002, {"Roux"}) + imported(2, 10003, {"Dupont"}));
 }
@@ -142,8 +133,7 @@ TEST_F(ExchangeTest, ACountOfOneKeepsARealFirstRecord)
 {
     const QString p = writeFile("in.txt", "Neuf\r\n");
     const QStringList existing = member(0, "10001", "Ancien");
-    store.MemberLines() = listOf({existing});
-    store.state(Kind::Member).count = 1;
+    setMembers({existing});
     ASSERT_TRUE(importFile(p));
     EXPECT_EQ(store.MemberLines().toStringList(), existing + imported(1, 10002, {"Neuf"}));
     EXPECT_EQ(store.state(Kind::Member).current, 1);
@@ -157,7 +147,7 @@ TEST_F(ExchangeTest, ACountOfOneKeepsARealFirstRecord)
     EXPECT_EQ(store.state(Kind::Member).count, 1);
 }
 
-TEST_F(ExchangeTest, PartnersActivitiesAndReceipts)
+TEST_F(ExchangeTest, PartnersAreExchangedAndOtherPagesNot)
 {
     const QString p = writeFile("in.txt", "Durand\tPaul\n");
     store.PartnerLines() = listOf({block(Kind::Partner, 0, {{1, "10040"}, {2, "Acme"}})});
@@ -169,6 +159,14 @@ TEST_F(ExchangeTest, PartnersActivitiesAndReceipts)
     EXPECT_TRUE(store.StoreModified);
     ASSERT_TRUE(importFile(p, Kind::Receipt));
     EXPECT_TRUE(store.MemberLines().isEmpty() && store.ActivityLines().isEmpty() && store.ReceiptLines().isEmpty());
+
+    // Exported from another page, the file is emptied; a cancelled export writes nothing.
+    setMembers({member(0, "10001", "Membre")});
+    store.ActivityLines() = listOf({block(Kind::Activity, 0, {{3, "Stage"}})});
+    dialogs().saveAnswers = {p, QString()};
+    EXPECT_TRUE(Exchange::Exporter(store, Kind::Activity));
+    EXPECT_FALSE(Exchange::Exporter(store, Kind::Member));
+    EXPECT_EQ(QFileInfo(p).size(), 0);
 }
 
 TEST_F(ExchangeTest, CancelledMissingOrUnreadableFilesImportNothing)
@@ -178,8 +176,7 @@ TEST_F(ExchangeTest, CancelledMissingOrUnreadableFilesImportNothing)
     const QString missing = dir.filePath("absent.txt");
     EXPECT_FALSE(importFile(missing));
     EXPECT_EQ(dialogs().texts("message"), QStringList{"Le ficher " + missing + "n'existe pas"});
-    // A file that exists but cannot be read.
-    EXPECT_FALSE(importFile("/proc/self/mem"));
+    EXPECT_FALSE(importFile("/proc/self/mem")); // exists, cannot be read
     EXPECT_EQ(dialogs().texts("error").size(), 1);
     EXPECT_TRUE(store.MemberLines().isEmpty());
     EXPECT_FALSE(store.StoreModified);

@@ -10,9 +10,8 @@ namespace {
 QStringList receipt(int n, const QString &number, const QString &payer, const QString &payer2 = QString())
 {
     return block(Kind::Receipt, n,
-                 {{1, number}, {2, QStringLiteral("01/03/2026")}, {3, QStringLiteral("Chèque")},
-                  {4, QStringLiteral("Reçu")}, {5, payer}, {6, payer2}, {7, QStringLiteral("75001 Paris")}},
-                 {QStringLiteral("FACTCotisation\t25,00")});
+                 {{1, number}, {2, "01/03/2026"}, {3, "Chèque"}, {4, "Reçu"}, {5, payer}, {6, payer2}, {7, "Paris"}},
+                 {"FACTCotisation\t25,00"});
 }
 
 QStringList retagged(QStringList b, int n)
@@ -20,6 +19,11 @@ QStringList retagged(QStringList b, int n)
     b.first() = RecordStore::openTag(n);
     b.last() = RecordStore::closeTag(n);
     return b;
+}
+
+Lists::GridRows rowsOf(const RecordList &lines, Kind kind = Kind::Member)
+{
+    return Lists::gridRows(lines, *Lists::gridLayout(kind));
 }
 
 class ListsTest : public VelmoraTest
@@ -33,59 +37,53 @@ TEST_F(ListsTest, GridGrowsByTenWhenARecordHasNoRow)
     for (const auto &[records, rows] : {std::pair{2, 20}, {19, 20}, {20, 30}, {25, 30}, {30, 40}}) {
         QList<QStringList> blocks;
         for (int i = 0; i < records; ++i)
-            blocks.append(member(i, QString::number(10001 + i), QStringLiteral("N")));
-        const Lists::GridRows grid = Lists::gridRows(listOf(blocks), *Lists::gridLayout(Kind::Member));
+            blocks.append(member(i, QString::number(10001 + i), "N"));
+        const Lists::GridRows grid = rowsOf(listOf(blocks));
         EXPECT_EQ(grid.rowCount, rows) << records << " records";
         EXPECT_EQ(grid.rows.size(), records);
     }
 }
 
-TEST_F(ListsTest, EachKindShowsItsOwnLines)
+TEST_F(ListsTest, RowsShowEachKindsLinesInListOrder)
 {
     Fields f;
     for (int p = 1; p <= 14; ++p)
         f[p] = QString::number(p);
-    const auto row = [&f](Kind k) {
-        return Lists::gridRows(listOf({block(k, 7, f)}), *Lists::gridLayout(k)).rows.value(0);
-    };
-    EXPECT_EQ(row(Kind::Member), (QStringList{"0007", "1", "3", "4", "5", "6", "7", "8", "9"}));
-    EXPECT_EQ(row(Kind::Partner), (QStringList{"0007", "1", "2", "3", "4", "5", "6", "7", "8"}));
-    EXPECT_EQ(row(Kind::Activity), (QStringList{"0007", "1", "2", "3", "5", "6", "8", "10", "11"}));
-}
+    EXPECT_EQ(rowsOf(listOf({block(Kind::Member, 7, f)})).rows.value(0),
+              (QStringList{"0007", "1", "3", "4", "5", "6", "7", "8", "9"}));
+    EXPECT_EQ(rowsOf(listOf({block(Kind::Partner, 7, f)}), Kind::Partner).rows.value(0),
+              (QStringList{"0007", "1", "2", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(rowsOf(listOf({block(Kind::Activity, 7, f)}), Kind::Activity).rows.value(0),
+              (QStringList{"0007", "1", "2", "3", "5", "6", "8", "10", "11"}));
 
-TEST_F(ListsTest, RowsFollowTheListAndCutBlocksShowOnlyTheirOwnLines)
-{
-    QStringList lines = member(2, QStringLiteral("10003"), QStringLiteral("Trois"));
-    lines += QStringList{QStringLiteral(" "), RecordStore::openTag(0), QStringLiteral("10001"), QString(),
-                         QStringLiteral("Court"), RecordStore::closeTag(0)};
-    lines += member(1, QStringLiteral("10002"), QStringLiteral("Deux"));
-    const Lists::GridRows grid = Lists::gridRows(RecordList(lines), *Lists::gridLayout(Kind::Member));
+    // A block cut short shows only its own lines.
+    QStringList lines = member(2, "10003", "Trois");
+    lines += QStringList{" ", RecordStore::openTag(0), "10001", "", "Court", RecordStore::closeTag(0)};
+    lines += member(1, "10002", "Deux");
+    const Lists::GridRows grid = rowsOf(RecordList(lines));
     ASSERT_EQ(grid.rows.size(), 3);
     EXPECT_EQ(grid.rows[1], (QStringList{"0000", "10001", "Court", "", "", "", "", "", ""}));
-    EXPECT_EQ(grid.rows[2][0], QStringLiteral("0001"));
+    EXPECT_EQ(grid.rows[2][0], "0001");
 }
 
 TEST_F(ListsTest, ReceiptItemsStopAtTheFirstMissingNumber)
 {
-    const QList<Lists::ReceiptItem> items = Lists::receiptItems(listOf(
-        {receipt(1, QStringLiteral("NUMF202603002"), QStringLiteral("Jean Dupont"), QStringLiteral("1 rue Haute")),
-         receipt(0, QStringLiteral("NUMR202603001"), QStringLiteral("Anne Roux")),
-         receipt(3, QStringLiteral("NUMR202603004"), QStringLiteral("X"))}));
+    const QList<Lists::ReceiptItem> items =
+        Lists::receiptItems(listOf({receipt(1, "NUMF202603002", "Jean Dupont", "1 rue Haute"),
+                                    receipt(0, "NUMR202603001", "Anne Roux"), receipt(3, "NUMR202603004", "X")}));
     ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0].text, QStringLiteral("202603001  01/03/2026  Chèque  Anne Roux  "));
-    EXPECT_EQ(items[1].text, QStringLiteral("202603002  01/03/2026  Chèque  Jean Dupont  1 rue Haute"));
+    EXPECT_EQ(items[0].text, "202603001  01/03/2026  Chèque  Anne Roux  ");
+    EXPECT_EQ(items[1].text, "202603002  01/03/2026  Chèque  Jean Dupont  1 rue Haute");
     EXPECT_EQ(items[1].block, 1);
 }
 
 TEST_F(ListsTest, ReceiptsAreNumberedInTheOrderShown)
 {
-    const QStringList a = receipt(0, QStringLiteral("NUMR1"), QStringLiteral("A"));
-    const QStringList b = receipt(1, QStringLiteral("NUMR2"), QStringLiteral("B"));
-    const QStringList c = receipt(2, QStringLiteral("NUMR3"), QStringLiteral("C"));
-    const QStringList e = receipt(4, QStringLiteral("NUMR5"), QStringLiteral("E"));
+    const QStringList a = receipt(0, "NUMR1", "A"), b = receipt(1, "NUMR2", "B"), c = receipt(2, "NUMR3", "C"),
+                      e = receipt(4, "NUMR5", "E");
     RecordStore store;
     store.ReceiptLines() = listOf({c, a, e, b});
-    store.state(Kind::Receipt).current = 2;   // C is shown
+    store.state(Kind::Receipt).current = 2; // C is shown
 
     EXPECT_EQ(Lists::applyReceiptOrder(store, {2, 0, 1}, 0), 0);
     EXPECT_TRUE(store.StoreModified);

@@ -7,96 +7,72 @@ using namespace FindTest;
 
 namespace {
 
+using SearchFn = int (*)(const RecordStore &);
+
 class SearchTest : public VelmoraTest
 {
 protected:
-    void SetUp() override
-    {
-        VelmoraTest::SetUp();
-        store.MemberLines() = listOf({member(0, QStringLiteral("10001"), QStringLiteral("Martin"),
-                                            {{9, QStringLiteral("01 45 ab")}}),
-                                     member(1, QStringLiteral("10002"), QStringLiteral("Dupont"))});
-    }
-
-    int run(int (*search)(const RecordStore &), const QString &typed)
+    int run(SearchFn search, const QString &typed)
     {
         dialogs().inputAnswers.push_back(typed);
         return search(store);
     }
-    QStringList messages() const { return FakeDialogs::instance().texts(QStringLiteral("message")); }
-
     RecordStore store;
 };
 
 } // namespace
 
-TEST_F(SearchTest, CaseIgnoringPrefixMatchAndTheFirstBlockWins)
+TEST_F(SearchTest, TheFirstBlockWhoseLineBeginsWithTheTextIsTheHit)
 {
-    EXPECT_EQ(run(Search::RechNom, QStringLiteral("du")), 1);
-    EXPECT_EQ(run(Search::RechNom, QStringLiteral("du")), 1);
-    EXPECT_EQ(run(Search::RechNum, QStringLiteral("1000")), 0);
-    EXPECT_EQ(dialogs().texts(QStringLiteral("input")),
-              (QStringList{QStringLiteral("Rechercher nom|Nom|"), QStringLiteral("Rechercher nom|Nom|"),
-                           QStringLiteral("Rechercher numéro|Numéro|")}));
-    EXPECT_TRUE(messages().isEmpty());
+    // Block 0 ends after five lines: its line 9 would be the title of block 3.
+    QStringList members{"DUPUIS", " ", RecordStore::openTag(0), "10001", "", "Court", "", "", RecordStore::closeTag(0)};
+    members += member(3, "10004", "Dumas", {{2, "MME"}, {9, "01 45 ab"}});
+    members += member(1, "10002", "Dupont");
+    members += QStringList{"DURAND", RecordStore::openTag(2), "10003"};
+    store.MemberLines() = RecordList(members);
+    store.PartnerLines() = listOf({block(Kind::Partner, 0, {{1, "10001"}, {2, "Acme SA"}, {3, "Roux"}}),
+                                   block(Kind::Partner, 1, {{1, "10002"}, {2, "Durand"}, {3, "Duval"}})});
+    const struct
+    {
+        SearchFn search;
+        const char *typed;
+        int hit;
+    } cases[] = {
+        {Search::RechNom, "du", 3},        // case ignored, list order, the block's own number
+        {Search::RechNom, "du", 3},        // the same again
+        {Search::RechNom, "dup", 1},
+        {Search::RechNom, "co", 0},
+        {Search::RechNom, "dur", -1},      // a line outside any block
+        {Search::RechNom, "mas", -1},      // not a prefix
+        {Search::RechNom, "dumass", -1},   // longer than the field
+        {Search::RechTel, "MME", -1},      // never a line of the next block
+        {Search::RechTel, "01 45 ab", -1}, // the stored line is upper-cased, the typed text is not
+        {Search::RechTel, "01 45 AB", 3},
+        {Search::RechNum, "10003", 2},     // a block running past the list's end
+        {Search::RechSoc, "acme", 0},
+        {Search::RechNom2, "du", 1},
+        {Search::RechNum2, "10002", 1},
+        {Search::RechNom2, "dupont", -1},  // a member, not a partner
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(run(c.search, c.typed), c.hit) << c.typed;
+    EXPECT_EQ(dialogs().texts("message"),
+              (QStringList{"Fiche DUR non trouvée", "Fiche MAS non trouvée", "Fiche DUMASS non trouvée",
+                           "Fiche MME non trouvée", "Fiche 01 45 ab non trouvée", "Fiche DUPONT non trouvée"}));
+    QStringList captions = dialogs().texts("input");
+    captions.removeDuplicates();
+    EXPECT_EQ(captions, (QStringList{"Rechercher nom|Nom|", "Rechercher téléphone|Téléphone|",
+                                     "Rechercher numéro|Numéro|", "Rechercher société|Société|",
+                                     "Rechercher code|Code|"}));
 }
 
-TEST_F(SearchTest, MissesAndCancels)
+TEST_F(SearchTest, CancelledEmptyOrOnAnEmptyList)
 {
-    store.MemberLines() = listOf({member(0, QStringLiteral("10001"), QStringLiteral("Martin"))});
     EXPECT_EQ(run(Search::RechNom, QString()), -1);
-    EXPECT_EQ(run(Search::RechNom, QStringLiteral("")), -1);
-    EXPECT_TRUE(messages().isEmpty());
-    EXPECT_EQ(run(Search::RechNom, QStringLiteral("du")), -1);
-    EXPECT_EQ(run(Search::RechNom, QStringLiteral("tin")), -1);       // not a prefix
-    EXPECT_EQ(run(Search::RechNom, QStringLiteral("martine")), -1);   // longer than the field
-    EXPECT_EQ(messages(), (QStringList{QStringLiteral("Fiche DU non trouvée"), QStringLiteral("Fiche TIN non trouvée"),
-                                       QStringLiteral("Fiche MARTINE non trouvée")}));
-}
-
-TEST_F(SearchTest, TelephoneTextIsTakenAsTyped)
-{
-    EXPECT_EQ(run(Search::RechTel, QStringLiteral("01 45 ab")), -1);
-    EXPECT_EQ(run(Search::RechTel, QStringLiteral("01 45 AB")), 0);
-    EXPECT_EQ(messages(), QStringList{QStringLiteral("Fiche 01 45 ab non trouvée")});
-    EXPECT_EQ(dialogs().texts(QStringLiteral("input")).first(), QStringLiteral("Rechercher téléphone|Téléphone|"));
-}
-
-TEST_F(SearchTest, EmptyListsAlwaysMiss)
-{
-    store = RecordStore();
-    for (auto search : {Search::RechNom, Search::RechTel, Search::RechNum, Search::RechSoc, Search::RechNom2,
-                        Search::RechNum2})
-        EXPECT_EQ(run(search, QStringLiteral("x")), -1);
-    EXPECT_EQ(messages().size(), 6);
-}
-
-TEST_F(SearchTest, StrayLinesAndCutBlocksNeverMatch)
-{
-    // Block 0 ends after five lines: its line 9 would be the title of block 1.
-    QStringList lines{QStringLiteral("DUPUIS"), QStringLiteral(" "), RecordStore::openTag(0), QStringLiteral("10001"),
-                      QString(), QStringLiteral("Court"), QString(), QString(), RecordStore::closeTag(0)};
-    lines += member(3, QStringLiteral("10004"), QStringLiteral("Dumas"), {{2, QStringLiteral("MME")}});
-    lines += QStringList{QStringLiteral("DURAND"), RecordStore::openTag(2), QStringLiteral("10003")};
-    store.MemberLines() = RecordList(lines);
-    EXPECT_EQ(run(Search::RechNom, QStringLiteral("du")), 3);   // found by its number, not its place
-    EXPECT_EQ(run(Search::RechNom, QStringLiteral("dur")), -1);
-    EXPECT_EQ(run(Search::RechTel, QStringLiteral("MME")), -1);
-    EXPECT_EQ(run(Search::RechNom, QStringLiteral("co")), 0);
-    EXPECT_EQ(run(Search::RechNum, QStringLiteral("10003")), 2);  // a block running past the list's end
-}
-
-TEST_F(SearchTest, PartnerSearchesScanThePartnerList)
-{
-    store.PartnerLines() =
-        listOf({block(Kind::Partner, 0,
-                      {{1, QStringLiteral("10001")}, {2, QStringLiteral("Acme SA")}, {3, QStringLiteral("Roux")}}),
-                block(Kind::Partner, 1,
-                      {{1, QStringLiteral("10002")}, {2, QStringLiteral("Durand")}, {3, QStringLiteral("Duval")}})});
-    EXPECT_EQ(run(Search::RechNom2, QStringLiteral("du")), 1);
-    EXPECT_EQ(run(Search::RechSoc, QStringLiteral("acme")), 0);
-    EXPECT_EQ(run(Search::RechNum2, QStringLiteral("10002")), 1);
-    EXPECT_EQ(run(Search::RechNom2, QStringLiteral("dupont")), -1);  // a member, not a partner
-    EXPECT_EQ(dialogs().texts(QStringLiteral("input")).mid(1, 2),
-              (QStringList{QStringLiteral("Rechercher société|Société|"), QStringLiteral("Rechercher code|Code|")}));
+    EXPECT_EQ(run(Search::RechNom, ""), -1);
+    EXPECT_TRUE(dialogs().texts("message").isEmpty());
+    for (SearchFn search : {Search::RechNom, Search::RechTel, Search::RechNum, Search::RechSoc, Search::RechNom2,
+                            Search::RechNum2})
+        EXPECT_EQ(run(search, "x"), -1);
+    EXPECT_EQ(dialogs().texts("message").size(), 6);
 }

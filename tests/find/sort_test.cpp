@@ -12,12 +12,9 @@ namespace {
 QStringList renumbered(const QList<QStringList> &blocks)
 {
     QStringList out;
-    for (int j = 0; j < blocks.size(); ++j) {
-        QStringList b = blocks[j];
-        b.first() = RecordStore::openTag(j);
-        b.last() = RecordStore::closeTag(j);
-        out += b;
-    }
+    for (int j = 0; j < blocks.size(); ++j)
+        out += QStringList{RecordStore::openTag(j)} + blocks[j].mid(1, blocks[j].size() - 2)
+               + QStringList{RecordStore::closeTag(j)};
     return out;
 }
 
@@ -31,38 +28,34 @@ protected:
 
 TEST(CollationTest, FrenchOrderWithoutLetterCase)
 {
-    EXPECT_EQ(Collation::compare(QStringLiteral("ALAIN"), QStringLiteral("alain")), 0);
-    EXPECT_LT(Collation::compare(QStringLiteral("élodie"), QStringLiteral("Emile")), 0);  // not after z
-    EXPECT_LT(Collation::compare(QStringLiteral("Émile"), QStringLiteral("zoé")), 0);
-    EXPECT_NE(Collation::compare(QStringLiteral("cote"), QStringLiteral("côte")), 0);
-    EXPECT_LT(Collation::compare(QStringLiteral("10002"), QStringLiteral("9999")), 0);    // text, not numbers
+    EXPECT_EQ(Collation::compare("ALAIN", "alain"), 0);
+    EXPECT_LT(Collation::compare("élodie", "Emile"), 0); // not after z
+    EXPECT_NE(Collation::compare("cote", "côte"), 0);
+    EXPECT_LT(Collation::compare("10002", "9999"), 0);   // text, not numbers
 }
 
-TEST_F(SortTest, ByNameIgnoresCaseAndKeepsDataLinesWhole)
+TEST_F(SortTest, MembersByNameOrTownKeepTheirLinesWhole)
 {
-    const QStringList data{QStringLiteral("DATA01/02/2026\tCotisation\t25,00"), QStringLiteral("MEMOa\tb")};
-    const QStringList bernard =
-        member(0, QStringLiteral("10001"), QStringLiteral("Bernard"), {{8, QStringLiteral("Lyon")}}, data);
-    const QStringList alain =
-        member(1, QStringLiteral("10002"), QStringLiteral("alain"), {{8, QStringLiteral("Brest")}}, data);
-    const QStringList claude = member(2, QStringLiteral("10003"), QStringLiteral("Claude"));
+    const QStringList data{"DATA01/02/2026\tCotisation\t25,00", "MEMOa\tb"};
+    const QStringList bernard = member(0, "10001", "Bernard", {{8, "Lyon"}}, data);
+    const QStringList alain = member(1, "10002", "alain", {{8, "Brest"}}, data);
+    const QStringList claude = member(2, "10003", "Claude");
     store.MemberLines() = listOf({bernard, alain, claude});
     store.state(Kind::Member).count = 3;
     Sort::Trier(store, 1);
     EXPECT_EQ(store.MemberLines().toStringList(), renumbered({alain, bernard, claude}));
     EXPECT_EQ(store.state(Kind::Member).count, 3);
     EXPECT_TRUE(store.StoreModified);
-    Sort::Trier(store, 3);  // by town; no town sorts first
+    Sort::Trier(store, 3); // by town; no town sorts first
     EXPECT_EQ(store.MemberLines().toStringList(), renumbered({claude, alain, bernard}));
 }
 
 TEST_F(SortTest, EqualKeysAreOrderedByTheFollowingLinesAsText)
 {
-    const QStringList a = member(0, QStringLiteral("9999"), QStringLiteral("Martin"));
-    const QStringList b = member(1, QStringLiteral("10002"), QStringLiteral("martin"));
-    const QStringList c = member(2, QStringLiteral("10002"), QStringLiteral("Martin"), {{4, QStringLiteral("Anne")}});
-    const QStringList d = member(3, QStringLiteral("10002"), QStringLiteral("Martin"), {{4, QStringLiteral("Anne")}},
-                                 {QStringLiteral("MEMOx")});
+    const QStringList a = member(0, "9999", "Martin");
+    const QStringList b = member(1, "10002", "martin");
+    const QStringList c = member(2, "10002", "Martin", {{4, "Anne"}});
+    const QStringList d = member(3, "10002", "Martin", {{4, "Anne"}}, {"MEMOx"});
     store.MemberLines() = listOf({d, a, c, b});
     Sort::Trier(store, 1);
     EXPECT_EQ(store.MemberLines().toStringList(), renumbered({b, c, d, a}));
@@ -70,12 +63,11 @@ TEST_F(SortTest, EqualKeysAreOrderedByTheFollowingLinesAsText)
 
 TEST_F(SortTest, PartnersSortByCompanyOnTheirOwnList)
 {
-    const QStringList p0 = block(Kind::Partner, 0, {{2, QStringLiteral("Zèbre")}});
-    const QStringList p1 = block(Kind::Partner, 1, {{2, QStringLiteral("éditions Morel")}});
-    const QStringList p2 = block(Kind::Partner, 2, {{2, QStringLiteral("Atelier")}});
+    const QStringList p0 = block(Kind::Partner, 0, {{2, "Zèbre"}});
+    const QStringList p1 = block(Kind::Partner, 1, {{2, "éditions Morel"}});
+    const QStringList p2 = block(Kind::Partner, 2, {{2, "Atelier"}});
     store.PartnerLines() = listOf({p0, p1, p2});
-    store.MemberLines() = listOf(
-        {member(0, QStringLiteral("2"), QStringLiteral("z")), member(1, QStringLiteral("1"), QStringLiteral("a"))});
+    store.MemberLines() = listOf({member(0, "2", "z"), member(1, "1", "a")});
     const RecordList members = store.MemberLines();
     Sort::Trier2(store, 1);
     EXPECT_EQ(store.PartnerLines().toStringList(), renumbered({p2, p1, p0}));
@@ -84,12 +76,11 @@ TEST_F(SortTest, PartnersSortByCompanyOnTheirOwnList)
 
 TEST_F(SortTest, StrayLinesGoAndUnclosedBlocksStay)
 {
-    const QStringList b = member(1, QStringLiteral("10002"), QStringLiteral("B"));
-    QStringList unclosed = member(0, QStringLiteral("10001"), QStringLiteral("C"));
+    const QStringList b = member(1, "10002", "B");
+    QStringList unclosed = member(0, "10001", "C");
     unclosed.removeLast();
-    const QStringList lines = QStringList{QStringLiteral("stray")} + unclosed + b + QStringList{QStringLiteral(" ")};
-    store.MemberLines() = RecordList(lines);
-    store.state(Kind::Member).count = 3;   // the last one appended and never filled in
+    store.MemberLines() = RecordList(QStringList{"stray"} + unclosed + b + QStringList{" "});
+    store.state(Kind::Member).count = 3; // the last one appended and never filled in
     store.state(Kind::Member).current = 2;
     Sort::Trier(store, 1);
     EXPECT_EQ(store.MemberLines().toStringList(), renumbered({b, unclosed + QStringList{QString()}}));

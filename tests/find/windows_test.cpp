@@ -14,7 +14,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 
 using namespace FindTest;
 
@@ -28,10 +27,9 @@ void doubleClickRow(QTableWidget *grid, int row)
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
 }
 
-template <typename W>
-void click(W *window, const char *name)
+void click(QWidget *window, const char *name)
 {
-    QAbstractButton *b = window->template findChild<QAbstractButton *>(QString::fromLatin1(name));
+    auto *b = window->findChild<QAbstractButton *>(QString::fromLatin1(name));
     ASSERT_NE(b, nullptr) << name;
     QTest::mouseClick(b, Qt::LeftButton);
 }
@@ -44,12 +42,10 @@ class WindowsTest : public VelmoraTest
 
 TEST_F(WindowsTest, SortDialogGivesTheItemOnlyThroughOK)
 {
-    TTri2 partners;
-    EXPECT_EQ(partners.findChildren<QRadioButton *>()[1]->text(), QStringLiteral("Société"));
+    EXPECT_EQ(TTri2().findChildren<QRadioButton *>().value(1)->text(), "Société");
     for (int way = 0; way < 4; ++way) {
         TTri dialog;
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Trier"));
-        EXPECT_EQ(dialog.findChild<QGroupBox *>("RadioGroup1")->title(), QStringLiteral("Trier par"));
+        EXPECT_EQ(dialog.windowTitle() + '|' + dialog.findChild<QGroupBox *>("RadioGroup1")->title(), "Trier|Trier par");
         const QList<QRadioButton *> radios = dialog.findChildren<QRadioButton *>();
         ASSERT_EQ(radios.size(), 4);
         EXPECT_TRUE(radios[0]->isChecked());
@@ -74,13 +70,11 @@ TEST_F(WindowsTest, GridPicksOnADoubleClickOnly)
     TFListe window;
     window.Init(lines);
     QTableWidget *grid = window.findChild<QTableWidget *>("StringGrid1");
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Liste des adhérents"));
-    EXPECT_EQ(grid->item(0, 8)->text(), QStringLiteral("Téléphone"));
-    EXPECT_EQ(grid->item(2, 2)->text(), QStringLiteral("Dupont"));
+    EXPECT_EQ(window.windowTitle(), "Liste des adhérents");
+    EXPECT_EQ(grid->item(0, 8)->text(), "Téléphone");
+    EXPECT_EQ(grid->item(2, 2)->text(), "Dupont");
     EXPECT_EQ(grid->rowCount(), 20);
-    EXPECT_EQ(grid->columnWidth(0), 0);
-    EXPECT_EQ(grid->columnWidth(1), 40);
-    EXPECT_EQ(grid->columnWidth(2), 221);
+    EXPECT_EQ(QList<int>({grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(2)}), QList<int>({0, 40, 221}));
     window.show();
     EXPECT_TRUE(window.isMaximized());
     EXPECT_EQ(window.findChild<QPushButton *>("Button1")->x(), window.width() - 100);
@@ -106,18 +100,16 @@ TEST_F(WindowsTest, GridPicksOnADoubleClickOnly)
 
 TEST_F(WindowsTest, ReceiptListReordersAndEscapeKeepsTheCurrentReceipt)
 {
-    const auto receipt = [](int n, const char *number, const char *payer) {
-        return block(Kind::Receipt, n, {{1, number}, {2, "01/03/2026"}, {3, "Chèque"}, {5, payer}});
-    };
     RecordStore store;
-    store.ReceiptLines() = listOf({receipt(0, "NUMR202603001", "A"), receipt(1, "NUMR202603002", "B")});
+    store.ReceiptLines() = listOf({block(Kind::Receipt, 0, {{1, "NUMR202603001"}, {2, "01/03/2026"}, {5, "A"}}),
+                                   block(Kind::Receipt, 1, {{1, "NUMR202603002"}, {3, "Chèque"}, {5, "B"}})});
     store.state(Kind::Receipt).current = 1;
     const RecordList before = store.ReceiptLines();
 
     TFactListe escaped;
     escaped.Init(store.ReceiptLines());
-    EXPECT_EQ(escaped.windowTitle(), QStringLiteral("Liste des Reçus"));
-    EXPECT_EQ(escaped.list()->item(1)->text(), QStringLiteral("202603002  01/03/2026  Chèque  B  "));
+    EXPECT_EQ(escaped.windowTitle(), "Liste des Reçus");
+    EXPECT_EQ(escaped.list()->item(1)->text(), "202603002    Chèque  B  ");
     escaped.show();
     escaped.list()->setCurrentRow(0);
     QTest::keyClick(escaped.list(), Qt::Key_Escape);
@@ -131,13 +123,13 @@ TEST_F(WindowsTest, ReceiptListReordersAndEscapeKeepsTheCurrentReceipt)
     moved.show();
     moved.list()->setCurrentRow(1);
     click(&moved, "SpeedButton1");
-    click(&moved, "SpeedButton1");  // already at the top
+    click(&moved, "SpeedButton1"); // already at the top
     EXPECT_EQ(moved.order(), (QList<int>{1, 0}));
     QTest::keyClick(moved.list(), Qt::Key_Return);
     EXPECT_FALSE(moved.isVisible());
     EXPECT_EQ(moved.Result(store), 0);
     EXPECT_TRUE(store.StoreModified);
-    EXPECT_EQ(blockOf(store.ReceiptLines(), 0).value(5), QStringLiteral("B"));
+    EXPECT_EQ(blockOf(store.ReceiptLines(), 0).value(5), "B");
     EXPECT_EQ(store.state(Kind::Receipt).current, 0);
 
     TFactListe fermer;
@@ -147,5 +139,5 @@ TEST_F(WindowsTest, ReceiptListReordersAndEscapeKeepsTheCurrentReceipt)
     click(&fermer, "SpeedButton2");
     click(&fermer, "Button1");
     EXPECT_EQ(fermer.Result(store), 1);
-    EXPECT_EQ(blockOf(store.ReceiptLines(), 1).value(5), QStringLiteral("B"));
+    EXPECT_EQ(blockOf(store.ReceiptLines(), 1).value(5), "B");
 }

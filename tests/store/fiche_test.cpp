@@ -28,7 +28,7 @@ BlockData member(const QString &number, const QString &name)
 
 } // namespace
 
-class FicheTest : public VelmoraTest
+class RecordWindowTest : public VelmoraTest
 {
 protected:
     QTemporaryDir dir;
@@ -49,7 +49,7 @@ protected:
     QString storedName(int n) { return fiche.store().readBlock(Kind::Member, n)->fixed[2]; }
 };
 
-TEST_F(FicheTest, ASearchHitKeepsWhatWasTypedInTheRecordShown)
+TEST_F(RecordWindowTest, ASearchHitKeepsWhatWasTypedInTheRecordShown)
 {
     QTest::keyClicks(nameField(), QStringLiteral("-Durand"));
     dialogs().inputAnswers = {QStringLiteral("dup")};
@@ -59,7 +59,7 @@ TEST_F(FicheTest, ASearchHitKeepsWhatWasTypedInTheRecordShown)
     EXPECT_EQ(storedName(0), QStringLiteral("Martin-Durand"));
 }
 
-TEST_F(FicheTest, ANewStoreIsNotModifiedByShowingItsEmptyMember)
+TEST_F(RecordWindowTest, ANewStoreIsNotModifiedByShowingItsEmptyMember)
 {
     fiche.Nouveau();
     fiche.Partenaires();
@@ -68,7 +68,7 @@ TEST_F(FicheTest, ANewStoreIsNotModifiedByShowingItsEmptyMember)
     EXPECT_TRUE(fiche.store().MemberLines().isEmpty());
 }
 
-TEST_F(FicheTest, ImportedRecordsAreNotOverwrittenByTheRecordShown)
+TEST_F(RecordWindowTest, ImportedRecordsAreNotOverwrittenByTheRecordShown)
 {
     const QString file = dir.filePath(QStringLiteral("liste.txt"));
     QFile f(file);
@@ -85,7 +85,7 @@ TEST_F(FicheTest, ImportedRecordsAreNotOverwrittenByTheRecordShown)
     EXPECT_EQ(nameField()->text(), QStringLiteral("Collin"));
 }
 
-TEST_F(FicheTest, SavingWritesBackEveryPageAndNamesTheWindow)
+TEST_F(RecordWindowTest, SavingWritesBackEveryPageAndNamesTheWindow)
 {
     QTest::keyClicks(nameField(), QStringLiteral("!"));
     const QString name = dir.filePath(QStringLiteral("club.adh"));

@@ -7,24 +7,31 @@
 
 #include <QLabel>
 
-bool openSociete(QWidget *parent, QStringList &header7)
+namespace {
+
+// The dialog works on a copy; the lines it hands back replace the settings
+// only as takeResult allows.
+template <typename Dialog>
+bool openLines(QWidget *parent, QStringList &settings, bool (*takeResult)(QStringList &, const QStringList &))
 {
-    QStringList lines = header7;
-    TSociete dialog(parent);
+    QStringList lines = settings;
+    Dialog dialog(parent);
     dialog.Init(lines);
     dialog.exec();
     dialog.Result(lines);
-    return HeaderLines::takeResult(header7, lines);
+    return takeResult(settings, lines);
+}
+
+} // namespace
+
+bool openSociete(QWidget *parent, QStringList &header7)
+{
+    return openLines<TSociete>(parent, header7, HeaderLines::takeResult);
 }
 
 bool openBureau(QWidget *parent, QStringList &bureau9)
 {
-    QStringList lines = bureau9;
-    TBureau dialog(parent);
-    dialog.Init(lines);
-    dialog.exec();
-    dialog.Result(lines);
-    return BureauLines::takeResult(bureau9, lines);
+    return openLines<TBureau>(parent, bureau9, BureauLines::takeResult);
 }
 
 void openTypes(QWidget *parent, QStringList &types)

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -32,7 +31,7 @@ QDateEdit *datePicker(QWidget *parent, const QString &name)
 
 } // namespace
 
-TBureau::TBureau(QWidget *parent) : QDialog(parent)
+TBureau::TBureau(QWidget *parent) : OkCancelDialog(parent)
 {
     setObjectName(QStringLiteral("Bureau"));
     setWindowTitle(QStringLiteral("Le Bureau"));
@@ -72,22 +71,7 @@ TBureau::TBureau(QWidget *parent) : QDialog(parent)
         grid->addWidget(phone, k - 1, 3);
     }
     layout->addLayout(grid);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    m_cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    m_cancel->setObjectName(QStringLiteral("Button1"));
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("Button2"));
-    // Enter in a field confirms; it must never fall on "Annuler".
-    m_cancel->setAutoDefault(false);
-    m_ok->setDefault(true);
-    buttons->addWidget(m_cancel);
-    buttons->addWidget(m_ok);
-    layout->addLayout(buttons);
-
-    connect(m_cancel, &QPushButton::clicked, this, &TBureau::reject);
-    connect(m_ok, &QPushButton::clicked, this, &TBureau::ok);
+    addButtons(layout);
 }
 
 void TBureau::Init(const QStringList &lines)
@@ -104,26 +88,11 @@ void TBureau::Init(const QStringList &lines)
 
 void TBureau::Result(QStringList &lines) const
 {
-    while (lines.size() < BureauLines::kLines)
-        lines.append(QString());
-    while (lines.size() > BureauLines::kLines)
-        lines.removeLast();
+    lines = SettingsLines::fixedCount(lines, BureauLines::kLines);
     lines[1].clear();
-    if (!m_accepted)
+    if (!isAccepted())
         return;
     lines[0] = BureauLines::yearLine(m_start->date(), m_end->date());
     for (int k = 1; k <= BureauLines::kOfficers; ++k)
         lines[k] = BureauLines::joinOfficer(nameEdit(k)->text(), phoneEdit(k)->text());
-}
-
-void TBureau::ok()
-{
-    m_accepted = true;
-    accept();
-}
-
-void TBureau::reject()
-{
-    m_accepted = false;
-    QDialog::reject();
 }

@@ -2,16 +2,16 @@
 // The bureau: the financial year's dates and the eight officers with their
 // telephones.
 
-#include <QDialog>
+#include "settings/ui/okcanceldialog.h"
+
 #include <QStringList>
 
 #include <array>
 
 class QDateEdit;
 class QLineEdit;
-class QPushButton;
 
-class TBureau : public QDialog
+class TBureau : public OkCancelDialog
 {
     Q_OBJECT
 public:
@@ -25,24 +25,15 @@ public:
     // dialog. The list is brought to nine lines.
     void Result(QStringList &lines) const;
 
-    bool isAccepted() const { return m_accepted; }
     QDateEdit *startPicker() const { return m_start; }
     QDateEdit *endPicker() const { return m_end; }
     // Name edit k (1 to 8) and its telephone edit.
     QLineEdit *nameEdit(int k) const { return m_names[size_t(k - 1)]; }
     QLineEdit *phoneEdit(int k) const { return m_phones[size_t(k - 1)]; }
 
-public slots:
-    void reject() override;
-
 private:
-    void ok();
-
-    bool m_accepted = false;
     QDateEdit *m_start = nullptr;
     QDateEdit *m_end = nullptr;
     std::array<QLineEdit *, 8> m_names{};
     std::array<QLineEdit *, 8> m_phones{};
-    QPushButton *m_cancel = nullptr;
-    QPushButton *m_ok = nullptr;
 };

@@ -2,16 +2,16 @@
 // The association's letterhead: seven lines printed at the top of letters,
 // receipts and lists.
 
-#include <QDialog>
+#include "settings/ui/okcanceldialog.h"
+
 #include <QStringList>
 
 #include <array>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
-class TSociete : public QDialog
+class TSociete : public OkCancelDialog
 {
     Q_OBJECT
 public:
@@ -23,18 +23,9 @@ public:
     // The list is brought to seven lines.
     void Result(QStringList &lines) const;
 
-    bool isAccepted() const { return m_accepted; }
     QLineEdit *edit(int k) const { return m_edits[size_t(k - 1)]; }
 
-public slots:
-    void reject() override;
-
 private:
-    void ok();
-
-    bool m_accepted = false;
     QLabel *m_title = nullptr;
     std::array<QLineEdit *, 7> m_edits{};
-    QPushButton *m_cancel = nullptr;
-    QPushButton *m_ok = nullptr;
 };

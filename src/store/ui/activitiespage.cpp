@@ -3,7 +3,6 @@
 #include "core/clock.h"
 #include "core/formats.h"
 #include "store/ui/datedgrid.h"
-#include "store/ui/partnerspage.h"
 #include "store/ui/tfiche.h"
 
 #include <QComboBox>
@@ -17,6 +16,8 @@
 #include <QRegularExpressionValidator>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+
+#include <array>
 
 namespace {
 
@@ -108,38 +109,27 @@ ActivitiesPage::ActivitiesPage(TFiche *fiche) : RecordPage(fiche, Kind::Activity
         price->setFixedWidth(kPriceWidth);
 
     auto *form = new QGridLayout;
-    auto label = [this, form](const char *text, QWidget *buddy, int row, int column) {
-        auto *l = new QLabel(QString::fromUtf8(text), this);
-        l->setBuddy(buddy);
+    // A caption at (row, column) and its field just right of it.
+    auto add = [this, form](const char *caption, QWidget *field, int row, int column, int columnSpan = 1) {
+        auto *l = new QLabel(QString::fromUtf8(caption), this);
+        l->setBuddy(field);
         form->addWidget(l, row, column);
+        form->addWidget(field, row, column + 1, 1, columnSpan);
     };
-    label("Code", m_code, 0, 0);
-    form->addWidget(m_code, 0, 1);
-    label("Intitulé", m_title, 1, 0);
-    form->addWidget(m_title, 1, 1, 1, 3);
-    label("Type", m_type, 2, 0);
-    form->addWidget(m_type, 2, 1, 1, 3);
-    label("Partenaire", m_partner, 3, 0);
-    form->addWidget(m_partner, 3, 1);
+    add("Code", m_code, 0, 0);
+    add("Intitulé", m_title, 1, 0, 3);
+    add("Type", m_type, 2, 0, 3);
+    add("Partenaire", m_partner, 3, 0);
     form->addWidget(m_partnerName, 3, 2, 1, 2);
-    label("Début le", m_startDate, 4, 0);
-    form->addWidget(m_startDate, 4, 1);
-    label("à", m_startTime, 4, 2);
-    form->addWidget(m_startTime, 4, 3);
-    label("Fin le", m_endDate, 5, 0);
-    form->addWidget(m_endDate, 5, 1);
-    label("à", m_endTime, 5, 2);
-    form->addWidget(m_endTime, 5, 3);
-    label("Prix HT", m_priceHT, 6, 0);
-    form->addWidget(m_priceHT, 6, 1);
-    label("Prix TTC", m_priceTTC, 7, 0);
-    form->addWidget(m_priceTTC, 7, 1);
-    label("TVA", m_vat, 8, 0);
-    form->addWidget(m_vat, 8, 1);
-    label("Places", m_places, 6, 2);
-    form->addWidget(m_places, 6, 3);
-    label("Vendu", m_sold, 7, 2);
-    form->addWidget(m_sold, 7, 3);
+    add("Début le", m_startDate, 4, 0);
+    add("à", m_startTime, 4, 2);
+    add("Fin le", m_endDate, 5, 0);
+    add("à", m_endTime, 5, 2);
+    add("Prix HT", m_priceHT, 6, 0);
+    add("Prix TTC", m_priceTTC, 7, 0);
+    add("TVA", m_vat, 8, 0);
+    add("Places", m_places, 6, 2);
+    add("Vendu", m_sold, 7, 2);
     form->setRowStretch(9, 1);
 
     auto *right = new QVBoxLayout;
@@ -164,8 +154,7 @@ ActivitiesPage::ActivitiesPage(TFiche *fiche) : RecordPage(fiche, Kind::Activity
         connect(picker, &QDateEdit::dateChanged, this, edited);
     for (QTimeEdit *picker : {m_startTime, m_endTime})
         connect(picker, &QTimeEdit::timeChanged, this, edited);
-    connect(m_memo, &QPlainTextEdit::textChanged, this, edited);
-    connect(m_grid, &DatedGrid::edited, this, edited);
+    setNotes(m_memo, m_grid);
 
     finishSetup();
 }
@@ -218,8 +207,7 @@ void ActivitiesPage::readRecord()
         edit->clear();
     setComboText(m_type, QString());
     setComboText(m_partner, QString());
-    m_memo->clear();
-    m_grid->clearRows();
+    clearNotes();
     const QDateTime now = Clock::now();
     m_startDate->setDate(now.date());
     m_endDate->setDate(now.date());
@@ -245,13 +233,8 @@ void ActivitiesPage::readRecord()
             m_endDate->setDate(date);
         if (f.value(8).size() == 8 && Formats::parseTime(f.value(8), &time))
             m_endTime->setTime(time);
-        m_priceHT->setText(f.value(9));
-        m_priceTTC->setText(f.value(10));
-        m_vat->setText(f.value(11));
-        m_places->setText(f.value(12));
-        m_sold->setText(f.value(13));
-        m_memo->setPlainText(PageText::memoText(block->memo));
-        m_grid->setRows(block->rows);
+        setTexts(std::array{m_priceHT, m_priceTTC, m_vat, m_places, m_sold}, f, 9);
+        fillNotes(*block);
     }
     if (m_code->text().isEmpty())
         m_code->setText(QString::number(store().Numeroa()));
@@ -262,7 +245,7 @@ void ActivitiesPage::writeRecord()
     if (!state().edited)
         return;
     BlockData data;
-    data.fixed = QStringList{m_code->text(),
+    data.fixed = PageText::oneLine(QStringList{m_code->text(),
                              m_title->text(),
                              m_type->currentText(),
                              m_partner->currentText(),
@@ -275,12 +258,9 @@ void ActivitiesPage::writeRecord()
                              m_priceTTC->text(),
                              m_vat->text(),
                              m_places->text(),
-                             m_sold->text()};
+                             m_sold->text()});
     Q_ASSERT(data.fixed.size() == kFixedLines);
-    for (QString &line : data.fixed)
-        line = PageText::oneLine(line);
-    data.memo = PageText::memoLines(m_memo);
-    data.rows = m_grid->rows();
+    collectNotes(data);
     store().writeBlock(Kind::Activity, state().current, data);
 }
 

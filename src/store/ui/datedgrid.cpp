@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/formats.h"
+#include "store/ui/recordpage.h"
 
 #include <QDateEdit>
 #include <QFrame>
@@ -61,29 +62,37 @@ DatedGrid::DatedGrid(const Names &names, QWidget *parent) : QWidget(parent)
     connect(m_amount, &QLineEdit::returnPressed, this, [this] { addEntry(); });
 }
 
+QString GridCells::text(const QTableWidget *grid, int row, int column)
+{
+    const QTableWidgetItem *item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void GridCells::setText(QTableWidget *grid, int row, int column, const QString &text)
+{
+    QTableWidgetItem *item = grid->item(row, column);
+    if (!item) {
+        if (text.isEmpty())
+            return;
+        item = new QTableWidgetItem;
+        grid->setItem(row, column, item);
+    }
+    if (item->text() != text)
+        item->setText(text);
+}
+
 QStringList DatedGrid::row(int r) const
 {
     QStringList cells;
-    for (int c = 0; c < 3; ++c) {
-        const QTableWidgetItem *item = m_grid->item(r, c);
-        cells.append(item ? item->text() : QString());
-    }
+    for (int c = 0; c < 3; ++c)
+        cells.append(GridCells::text(m_grid, r, c));
     return cells;
 }
 
 void DatedGrid::setRow(int r, const QStringList &cells)
 {
-    for (int c = 0; c < 3; ++c) {
-        const QString text = cells.value(c);
-        QTableWidgetItem *item = m_grid->item(r, c);
-        if (!item) {
-            if (text.isEmpty())
-                continue;
-            item = new QTableWidgetItem;
-            m_grid->setItem(r, c, item);
-        }
-        item->setText(text);
-    }
+    for (int c = 0; c < 3; ++c)
+        GridCells::setText(m_grid, r, c, cells.value(c));
 }
 
 QList<QStringList> DatedGrid::rows() const
@@ -112,13 +121,8 @@ bool DatedGrid::addEntry()
     for (int r = 0; r < kRows; ++r) {
         if (!row(r).value(0).isEmpty())
             continue;
-        // The row is stored as one line with TABs between its cells: a pasted
-        // TAB or line break in the label would shift or split it.
-        QString label = m_label->text();
-        for (QChar &c : label)
-            if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-                c = QLatin1Char(' ');
-        setRow(r, {Formats::date(m_picker->date()), label, Formats::twoDecimals(m_amount->text())});
+        setRow(r, {Formats::date(m_picker->date()), PageText::oneCell(m_label->text()),
+                   Formats::twoDecimals(m_amount->text())});
         m_label->clear();
         m_amount->clear();
         break;

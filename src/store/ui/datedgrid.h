@@ -69,6 +69,13 @@ private:
     QToolButton *m_ok;
 };
 
+// The text of a grid cell, empty where the cell has no item; setting an empty
+// text creates no item.
+namespace GridCells {
+QString text(const QTableWidget *grid, int row, int column);
+void setText(QTableWidget *grid, int row, int column, const QString &text);
+} // namespace GridCells
+
 // Typing rule of the amount fields: digits, "," and Backspace; "." becomes ",".
 // Installed as an event filter on a line edit.
 class AmountKeys : public QObject

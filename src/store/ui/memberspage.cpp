@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QTextBlock>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,31 +26,6 @@ constexpr int kBirth = 14;
 constexpr int kProfession = 15;
 constexpr int kRenewal = 16;
 constexpr int kCategory = 17;
-
-// A field is one line of its block: a line break pasted into it would split
-// the block and shift every later field.
-QString oneLine(QString text)
-{
-    for (QChar &c : text)
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::LineSeparator
-            || c == QChar::ParagraphSeparator)
-            c = QLatin1Char(' ');
-    return text;
-}
-
-QStringList memoLines(const QPlainTextEdit *memo)
-{
-    QStringList out;
-    if (memo->document()->isEmpty())
-        return out;
-    for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next()) {
-        QString text = b.text();
-        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        out.append(text.split(QLatin1Char('\n')));
-    }
-    return out;
-}
 
 } // namespace
 
@@ -124,13 +98,11 @@ MembersPage::MembersPage(TFiche *fiche) : RecordPage(fiche, Kind::Member, QStrin
     m_remarks = new QPlainTextEdit(this);
     m_remarks->setObjectName(QStringLiteral("Memo1"));
     m_remarks->setLineWrapMode(QPlainTextEdit::NoWrap);
-    connect(m_remarks, &QPlainTextEdit::textChanged, this, [this] { markEdited(); });
-
     m_payments = new DatedGrid({QStringLiteral("StringGrid1"), QStringLiteral("Panel1"),
                                 QStringLiteral("DateTimePicker2"), QStringLiteral("Edit13"),
                                 QStringLiteral("Edit15"), QStringLiteral("SpeedButton1")},
                                this);
-    connect(m_payments, &DatedGrid::edited, this, [this] { markEdited(); });
+    setNotes(m_remarks, m_payments);
 
     auto *left = new QFormLayout;
     auto *right = new QFormLayout;
@@ -232,8 +204,7 @@ void MembersPage::clearFields()
     m_birth->setText(QLatin1String(kNewDate));
     m_renewal->setText(QLatin1String(kNewDate));
     setCategory(0);
-    m_remarks->clear();
-    m_payments->clearRows();
+    clearNotes();
 }
 
 void MembersPage::fill(const BlockData &data)
@@ -241,8 +212,7 @@ void MembersPage::fill(const BlockData &data)
     const auto line = [&data](int position) { return data.fixed.value(position - 1); };
     m_number->setText(line(1));
     setTitle(line(kTitle));
-    for (int p = kFirstEdit; p <= kLastEdit; ++p)
-        m_edits[p - kFirstEdit]->setText(line(p));
+    setTexts(m_edits, data.fixed, kFirstEdit - 1);
     if (!line(kBirth).isEmpty())
         m_birth->setText(line(kBirth));
     m_profession->setText(line(kProfession));
@@ -251,8 +221,7 @@ void MembersPage::fill(const BlockData &data)
     const QString category = line(kCategory);
     if (category.size() == 1 && category[0] >= QLatin1Char('0') && category[0] <= QLatin1Char('3'))
         setCategory(category[0].unicode() - '0');
-    m_remarks->setPlainText(data.memo.join(QLatin1Char('\n')));
-    m_payments->setRows(data.rows);
+    fillNotes(data);
 }
 
 void MembersPage::readRecord()
@@ -290,16 +259,14 @@ BlockData MembersPage::record() const
 {
     BlockData data;
     data.fixed.append(m_number->text());
-    data.fixed.append(oneLine(m_title->currentText()));
-    for (const QLineEdit *e : m_edits)
-        data.fixed.append(oneLine(e->text()));
+    data.fixed.append(PageText::oneLine(m_title->currentText()));
+    data.fixed.append(PageText::oneLine(texts(m_edits)));
     // The mask's blanks are kept: an erased date is stored as "  /  /    ".
     data.fixed.append(m_birth->displayText());
-    data.fixed.append(oneLine(m_profession->text()));
+    data.fixed.append(PageText::oneLine(m_profession->text()));
     data.fixed.append(m_renewal->displayText());
     data.fixed.append(QString::number(category()));
-    data.memo = memoLines(m_remarks);
-    data.rows = m_payments->rows();
+    collectNotes(data);
     return data;
 }
 
@@ -314,8 +281,7 @@ void MembersPage::copy()
 {
     m_copied.clear();
     m_copied.append(m_title->currentText());
-    for (const QLineEdit *e : m_edits)
-        m_copied.append(e->text());
+    m_copied.append(texts(m_edits));
 }
 
 void MembersPage::paste()
@@ -327,8 +293,7 @@ void MembersPage::paste()
         Filling filling(this);
         m_number->setText(QString::number(store().Numerom()));
         setTitle(m_copied[0]);
-        for (int i = 0; i < m_edits.size(); ++i)
-            m_edits[i]->setText(m_copied[i + 1]);
+        setTexts(m_edits, m_copied, 1);
     }
     markEdited(false);
 }

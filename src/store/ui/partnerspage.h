@@ -12,16 +12,6 @@ class DatedGrid;
 class QLineEdit;
 class QPlainTextEdit;
 
-// Texts of a page as block lines; shared by the partners and activities pages.
-namespace PageText {
-// A field's text as one block line: a pasted line break must not split the
-// record's lines in the file.
-QString oneLine(const QString &text);
-// The remarks as "MEMO" lines and back; an empty memo has no line.
-QStringList memoLines(const QPlainTextEdit *memo);
-QString memoText(const QStringList &lines);
-} // namespace PageText
-
 class PartnersPage : public RecordPage
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "core/cp1252validator.h"
 #include "core/formats.h"
 #include "store/receipts.h"
+#include "store/ui/datedgrid.h"
 #include "store/ui/tfiche.h"
 
 #include <QApplication>
@@ -237,21 +238,20 @@ ReceiptsPage::~ReceiptsPage()
 
 QString ReceiptsPage::cellText(int row, int column) const
 {
-    const QTableWidgetItem *item = m_grid->item(row, column);
-    return item ? item->text() : QString();
+    return GridCells::text(m_grid, row, column);
 }
 
 void ReceiptsPage::setCellText(int row, int column, const QString &text)
 {
-    QTableWidgetItem *item = m_grid->item(row, column);
-    if (!item) {
-        if (text.isEmpty())
-            return;
-        item = new QTableWidgetItem;
-        m_grid->setItem(row, column, item);
+    GridCells::setText(m_grid, row, column, text);
+}
+
+void ReceiptsPage::setGridRows(const QList<QStringList> &rows)
+{
+    for (int r = 0; r < rows.size(); ++r) {
+        setCellText(r, kDesignation, rows[r].value(0));
+        setCellText(r, kAmount, rows[r].value(1));
     }
-    if (item->text() != text)
-        item->setText(text);
 }
 
 QList<QStringList> ReceiptsPage::gridRows() const
@@ -337,12 +337,8 @@ void ReceiptsPage::readRecord()
         m_mode->setEditText(f.mode);
     if (!f.kind.isEmpty())
         setKindText(f.kind);
-    for (int i = 0; i < 4; ++i)
-        m_payer[size_t(i)]->setText(f.payer.value(i));
-    for (int r = 0; r < f.rows.size(); ++r) {
-        setCellText(r, kDesignation, f.rows[r].value(0));
-        setCellText(r, kAmount, f.rows[r].value(1));
-    }
+    setTexts(m_payer, f.payer);
+    setGridRows(f.rows);
     m_lineCount = std::min<int>(int(f.rows.size()) + 1, Receipts::kRows);
 
     Calculef();
@@ -357,11 +353,13 @@ void ReceiptsPage::writeRecord()
     Receipts::Fields f;
     f.number = m_number->text();
     f.date = Formats::date(m_date->date());
-    f.mode = m_mode->currentText();
+    f.mode = PageText::oneLine(m_mode->currentText());
     f.kind = m_kind->currentText();
-    for (QLineEdit *edit : m_payer)
-        f.payer << edit->text();
+    f.payer = PageText::oneLine(texts(m_payer));
     f.rows = gridRows();
+    for (QStringList &row : f.rows)
+        for (QString &cell : row)
+            cell = PageText::oneCell(cell);
     store().writeBlock(Kind::Receipt, state().current, Receipts::toBlock(f, m_lineCount));
 }
 
@@ -372,42 +370,36 @@ QWidget *ReceiptsPage::firstField() const
 
 // ---- Commands -----------------------------------------------------------------------------
 
-void ReceiptsPage::NouvRecu()
+bool ReceiptsPage::showNewReceipt()
 {
     writeRecord();
     const int n = Receipts::newReceiptNumber(store());
     if (n < 0)
-        return;
+        return false;
     state().current = n;
     readRecord();
+    Filling filling(this);
+    m_date->setDate(Clock::today());
+    return true;
+}
+
+void ReceiptsPage::NouvRecu()
+{
+    if (!showNewReceipt())
+        return;
     {
         Filling filling(this);
         const KindState &members = store().state(Kind::Member);
-        if (const std::optional<BlockData> member = store().readBlock(Kind::Member, members.current)) {
-            QStringList payer;
-            for (QLineEdit *edit : m_payer)
-                payer << edit->text();
-            payer = Receipts::payerFromMember(payer, *member);
-            for (int i = 0; i < 4; ++i)
-                m_payer[size_t(i)]->setText(payer[i]);
-        }
-        m_date->setDate(Clock::today());
+        if (const std::optional<BlockData> member = store().readBlock(Kind::Member, members.current))
+            setTexts(m_payer, Receipts::payerFromMember(texts(m_payer), *member));
     }
     m_payer[0]->setFocus();
 }
 
 void ReceiptsPage::Button2Click()
 {
-    writeRecord();
-    const int n = Receipts::newReceiptNumber(store());
-    if (n < 0)
+    if (!showNewReceipt())
         return;
-    state().current = n;
-    readRecord();
-    {
-        Filling filling(this);
-        m_date->setDate(Clock::today());
-    }
     m_payer[0]->setFocus();
     m_lineCount = 0;
 }
@@ -425,10 +417,7 @@ void ReceiptsPage::SupLigne1()
     QList<QStringList> rows = gridRows();
     if (!Receipts::deleteLine(&rows, m_grid->currentRow() + 1, &m_lineCount))
         return;
-    for (int r = 0; r < rows.size(); ++r) {
-        setCellText(r, kDesignation, rows[r].value(0));
-        setCellText(r, kAmount, rows[r].value(1));
-    }
+    setGridRows(rows);
     markEdited(true);
 }
 

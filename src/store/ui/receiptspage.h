@@ -86,6 +86,12 @@ private:
 
     void setGridActive(bool active);
     void setKindText(const QString &text);
+    // Rows from the first one on, designation and amount; the rows below are
+    // left as they are.
+    void setGridRows(const QList<QStringList> &rows);
+    // Writes the receipt shown back and shows a new one dated today; false
+    // when there is no number left for it.
+    bool showNewReceipt();
     void openCurrentEditor();
     // The cursor to a cell; the cell's editor opens with it.
     void moveCursor(int row, int column);

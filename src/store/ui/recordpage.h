@@ -6,9 +6,27 @@
 
 #include "store/recordstore.h"
 
+#include <QLineEdit>
+#include <QStringList>
 #include <QWidget>
 
+class DatedGrid;
+class QPlainTextEdit;
 class TFiche;
+
+// Texts of a page as block lines.
+namespace PageText {
+// A field's text as one block line: a pasted line break must not split the
+// record's lines in the file.
+QString oneLine(const QString &text);
+QStringList oneLine(QStringList lines);
+// A grid cell's text: one line without TAB either, since the cells of a row
+// share one block line, TAB apart.
+QString oneCell(const QString &text);
+// The remarks as "MEMO" lines and back; an empty memo has no line.
+QStringList memoLines(const QPlainTextEdit *memo);
+QString memoText(const QStringList &lines);
+} // namespace PageText
 
 class RecordPage : public QWidget
 {
@@ -52,6 +70,30 @@ protected:
     };
     bool isFilling() const { return m_filling; }
 
+    // The remarks and dated amounts that members, partners and activities keep
+    // alike in their blocks' MEMO and DATA lines. A change to either marks the
+    // record edited.
+    void setNotes(QPlainTextEdit *memo, DatedGrid *grid);
+    void clearNotes();
+    void fillNotes(const BlockData &data);
+    void collectNotes(BlockData &data) const;
+
+    // Line edits that hold consecutive block lines, from lines[first] on.
+    template <typename Edits>
+    static void setTexts(const Edits &edits, const QStringList &lines, int first = 0)
+    {
+        for (QLineEdit *edit : edits)
+            edit->setText(lines.value(first++));
+    }
+    template <typename Edits>
+    static QStringList texts(const Edits &edits)
+    {
+        QStringList out;
+        for (const QLineEdit *edit : edits)
+            out.append(edit->text());
+        return out;
+    }
+
     // Once the page's widgets exist: the navigation keys on every field, and
     // only Windows-1252 characters in the text fields.
     void finishSetup();
@@ -62,4 +104,6 @@ private:
     TFiche *m_fiche;
     Kind m_kind;
     bool m_filling = false;
+    QPlainTextEdit *m_notesMemo = nullptr;
+    DatedGrid *m_notesGrid = nullptr;
 };
