@@ -42,21 +42,26 @@ QString decode(QByteArrayView bytes)
     return out;
 }
 
-QByteArray encode(const QString &text, bool *ok)
+bool encodeInto(const QString &text, char *out)
 {
-    QByteArray out(text.size(), Qt::Uninitialized);
     bool good = true;
-    char *d = out.data();
     const QChar *s = text.constData();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int b = toByte(s[i].unicode());
         if (b < 0) {
             good = false;
-            d[i] = '?';
+            out[i] = '?';
         } else {
-            d[i] = static_cast<char>(b);
+            out[i] = static_cast<char>(b);
         }
     }
+    return good;
+}
+
+QByteArray encode(const QString &text, bool *ok)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    const bool good = encodeInto(text, out.data());
     if (ok)
         *ok = good;
     return out;

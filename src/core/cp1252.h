@@ -16,6 +16,9 @@ QString decode(QByteArrayView bytes);
 
 // Characters Windows-1252 cannot hold become '?' and *ok is set to false.
 QByteArray encode(const QString &text, bool *ok = nullptr);
+// The same into a buffer of text.size() bytes; false when a character had to
+// become '?'.
+bool encodeInto(const QString &text, char *out);
 bool canEncode(QChar c);
 bool canEncode(const QString &text);
 

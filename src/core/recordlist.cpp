@@ -3,6 +3,9 @@
 #include "core/cp1252.h"
 #include "core/textfile.h"
 
+#include <algorithm>
+#include <cstring>
+
 RecordList::RecordList(const QStringList &lines)
 {
     setStringList(lines);
@@ -13,16 +16,30 @@ QString RecordList::at(int i) const
     return Cp1252::decode(view(i));
 }
 
+char *RecordList::grow(qsizetype n)
+{
+    // Doubling keeps appending line after line linear in the total size.
+    const qsizetype off = m_arena.size();
+    if (off + n > m_arena.capacity())
+        m_arena.reserve(std::max<qsizetype>(2 * m_arena.capacity(), off + n + 256));
+    m_arena.resize(off + n);
+    return m_arena.data() + off;
+}
+
 RecordList::Entry RecordList::store(QByteArrayView bytes)
 {
     Entry e{uint32_t(m_arena.size()), uint32_t(bytes.size())};
-    m_arena.append(bytes.data(), bytes.size());
+    if (!bytes.isEmpty())
+        std::memcpy(grow(bytes.size()), bytes.data(), size_t(bytes.size()));
     return e;
 }
 
 RecordList::Entry RecordList::store(const QString &line)
 {
-    return store(QByteArrayView(Cp1252::encode(line)));
+    Entry e{uint32_t(m_arena.size()), uint32_t(line.size())};
+    if (!line.isEmpty())
+        Cp1252::encodeInto(line, grow(line.size()));
+    return e;
 }
 
 void RecordList::append(const QString &line)

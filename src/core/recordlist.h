@@ -77,6 +77,7 @@ private:
         uint32_t offset;
         uint32_t length;
     };
+    char *grow(qsizetype n);
     Entry store(QByteArrayView bytes);
     Entry store(const QString &line);
     void release(const Entry &e) { m_garbage += e.length; }
