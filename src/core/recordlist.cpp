@@ -4,6 +4,7 @@
 #include "core/textfile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 RecordList::RecordList(const QStringList &lines)
@@ -26,9 +27,41 @@ char *RecordList::grow(qsizetype n)
     return m_arena.data() + off;
 }
 
+uint32_t RecordList::tagBits(const char *line, qsizetype length)
+{
+    if (length < 5 || line[0] != '<')
+        return 0;
+    const bool close = line[1] == '/';
+    const qsizetype from = close ? 2 : 1;
+    if (length < from + 4)
+        return 0;
+    static const char bloc[] = "BLOC";
+    bool exact = true;
+    for (int k = 0; k < 4; ++k) {
+        const char c = line[from + k];
+        if (c == bloc[k])
+            continue;
+        if (c != bloc[k] + ('a' - 'A'))
+            return 0;
+        exact = false;
+    }
+    if (close)
+        return kCloseTagAnyCase | (exact ? kCloseTag : 0);
+    return kOpenTagAnyCase | (exact ? kOpenTag : 0);
+}
+
+void RecordList::touch()
+{
+    // One counter for all lists, so that a value never names two contents.
+    static std::atomic<quint64> counter{0};
+    m_generation = ++counter;
+}
+
 RecordList::Entry RecordList::store(QByteArrayView bytes)
 {
-    Entry e{uint32_t(m_arena.size()), uint32_t(bytes.size())};
+    touch();
+    Q_ASSERT(bytes.size() <= maxLineLength());
+    Entry e{uint32_t(m_arena.size()), uint32_t(bytes.size()) | tagBits(bytes.data(), bytes.size())};
     if (!bytes.isEmpty())
         std::memcpy(grow(bytes.size()), bytes.data(), size_t(bytes.size()));
     return e;
@@ -36,9 +69,14 @@ RecordList::Entry RecordList::store(QByteArrayView bytes)
 
 RecordList::Entry RecordList::store(const QString &line)
 {
+    touch();
+    Q_ASSERT(line.size() <= maxLineLength());
     Entry e{uint32_t(m_arena.size()), uint32_t(line.size())};
-    if (!line.isEmpty())
-        Cp1252::encodeInto(line, grow(line.size()));
+    if (!line.isEmpty()) {
+        char *to = grow(line.size());
+        Cp1252::encodeInto(line, to);
+        e.length |= tagBits(to, line.size());
+    }
     return e;
 }
 
@@ -66,6 +104,7 @@ void RecordList::replace(int i, const QString &line)
 
 void RecordList::removeAt(int i)
 {
+    touch();
     release(m_index[size_t(i)]);
     m_index.erase(m_index.begin() + i);
     compactIfWorthIt();
@@ -73,6 +112,7 @@ void RecordList::removeAt(int i)
 
 void RecordList::replaceRange(int first, int n, const QStringList &lines)
 {
+    touch();
     for (int k = 0; k < n; ++k)
         release(m_index[size_t(first + k)]);
     std::vector<Entry> fresh;
@@ -91,6 +131,7 @@ void RecordList::replaceRange(int first, int n, const QStringList &lines)
 
 void RecordList::clear()
 {
+    touch();
     m_arena.clear();
     m_index.clear();
     m_garbage = 0;
@@ -113,28 +154,47 @@ void RecordList::setStringList(const QStringList &lines)
         append(line);
 }
 
-void RecordList::setBytes(const QByteArray &bytes)
+bool RecordList::canHold(const QByteArray &bytes)
 {
+    if (bytes.size() <= maxLineLength())
+        return true;
+    if (bytes.size() > qsizetype(UINT32_MAX))
+        return false;
+    bool fits = true;
+    TextFile::forEachLine(bytes.constData(), bytes.size(), [&](qsizetype, qsizetype len) {
+        fits = fits && len <= maxLineLength();
+    });
+    return fits;
+}
+
+bool RecordList::setBytes(const QByteArray &bytes)
+{
+    touch();
     clear();
+    // An offset or a length cut short would show other bytes as this text.
+    if (!canHold(bytes))
+        return false;
     m_arena = bytes;
-    TextFile::forEachLine(bytes.constData(), bytes.size(), [&](qsizetype off, qsizetype len) {
-        m_index.push_back(Entry{uint32_t(off), uint32_t(len)});
+    const char *data = m_arena.constData();
+    qsizetype held = 0;
+    TextFile::forEachLine(data, bytes.size(), [&](qsizetype off, qsizetype len) {
+        m_index.push_back(Entry{uint32_t(off), uint32_t(len) | tagBits(data + off, len)});
+        held += len;
     });
     // Line breaks are not part of any line.
-    m_garbage = bytes.size();
-    for (const Entry &e : m_index)
-        m_garbage -= e.length;
+    m_garbage = bytes.size() - held;
+    return true;
 }
 
 QByteArray RecordList::toBytes() const
 {
     qsizetype total = 0;
     for (const Entry &e : m_index)
-        total += e.length + 2;
+        total += (e.length & kLengthMask) + 2;
     QByteArray out;
     out.reserve(total);
     for (const Entry &e : m_index) {
-        out.append(m_arena.constData() + e.offset, e.length);
+        out.append(m_arena.constData() + e.offset, e.length & kLengthMask);
         out.append("\r\n", 2);
     }
     return out;
@@ -145,7 +205,11 @@ bool RecordList::load(const QString &path, QString *error)
     QByteArray bytes;
     if (!TextFile::readBytes(path, &bytes, error))
         return false;
-    setBytes(bytes);
+    if (!setBytes(bytes)) {
+        if (error)
+            *error = TextFile::readErrorText(path);
+        return false;
+    }
     return true;
 }
 
@@ -158,8 +222,10 @@ bool RecordList::operator==(const RecordList &other) const
 {
     if (size() != other.size())
         return false;
+    // The tag bits follow from the bytes: equal lines have equal length words,
+    // so a difference there settles it without reading the buffer.
     for (int i = 0; i < size(); ++i)
-        if (view(i) != other.view(i))
+        if (m_index[size_t(i)].length != other.m_index[size_t(i)].length || view(i) != other.view(i))
             return false;
     return true;
 }
@@ -174,7 +240,7 @@ void RecordList::compactIfWorthIt()
     fresh.reserve(m_arena.size() - m_garbage);
     for (Entry &e : m_index) {
         const uint32_t off = uint32_t(fresh.size());
-        fresh.append(m_arena.constData() + e.offset, e.length);
+        fresh.append(m_arena.constData() + e.offset, e.length & kLengthMask);
         e.offset = off;
     }
     m_arena = fresh;

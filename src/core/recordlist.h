@@ -5,6 +5,11 @@
 // costs several times the bytes of the file. Here a line costs its bytes plus
 // eight bytes of index, and the stored bytes are exactly those of the file,
 // so a file loads and saves back byte for byte.
+//
+// Every scan of the program looks for block tags. Reading the first bytes of
+// each line from the buffer makes a scan of a large store memory-bound, so
+// each index entry also says whether its line starts a tag: a scan that only
+// looks for tags touches the index alone.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -37,11 +42,20 @@ public:
     QByteArrayView view(int i) const
     {
         const Entry &e = m_index[size_t(i)];
-        return QByteArrayView(m_arena.constData() + e.offset, e.length);
+        return QByteArrayView(m_arena.constData() + e.offset, e.length & kLengthMask);
     }
     QString at(int i) const;
     QString operator[](int i) const { return at(i); }
-    int length(int i) const { return int(m_index[size_t(i)].length); }
+    int length(int i) const { return int(m_index[size_t(i)].length & kLengthMask); }
+    // Tag kinds of line i, read from the index only. The first two match
+    // "<BLOC" and "</BLOC" exactly; the other two ignore the letter case of
+    // "BLOC", for the look-ups that compare whole tags that way.
+    bool isOpenTag(int i) const { return m_index[size_t(i)].length & kOpenTag; }
+    bool isCloseTag(int i) const { return m_index[size_t(i)].length & kCloseTag; }
+    bool isOpenTagAnyCase(int i) const { return m_index[size_t(i)].length & kOpenTagAnyCase; }
+    bool isCloseTagAnyCase(int i) const { return m_index[size_t(i)].length & kCloseTagAnyCase; }
+    // The longest line a list can hold.
+    static constexpr qsizetype maxLineLength() { return kLengthMask; }
     bool startsWith(int i, QByteArrayView prefix) const { return view(i).startsWith(prefix); }
 
     void append(const QString &line);
@@ -57,8 +71,12 @@ public:
     QStringList toStringList() const;
     void setStringList(const QStringList &lines);
 
-    // Whole text of a file: a CR, an LF or a CR LF ends a line.
-    void setBytes(const QByteArray &bytes);
+    // Whole text of a file: a CR, an LF or a CR LF ends a line. False, with
+    // the list left empty, for a text too large for the index to address.
+    bool setBytes(const QByteArray &bytes);
+    // Whether setBytes can take this text (each line shorter than
+    // maxLineLength(), the whole under 4 GiB); immediate for any real file.
+    static bool canHold(const QByteArray &bytes);
     // Each line followed by CR LF.
     QByteArray toBytes() const;
 
@@ -68,22 +86,36 @@ public:
     bool operator==(const RecordList &other) const;
     bool operator!=(const RecordList &other) const { return !(*this == other); }
 
+    // Changes whenever the lines change, and two lists with the same value hold
+    // the same lines: a value computed from a list stays good while it holds.
+    quint64 generation() const { return m_generation; }
+
     // Bytes held, for the memory figures of the benchmarks.
     qsizetype bytesHeld() const { return m_arena.capacity() + qsizetype(m_index.capacity() * sizeof(Entry)); }
 
 private:
+    // The top bits of an entry's length hold the line's tag kinds.
+    static constexpr uint32_t kOpenTag = 1u << 31;
+    static constexpr uint32_t kCloseTag = 1u << 30;
+    static constexpr uint32_t kOpenTagAnyCase = 1u << 29;
+    static constexpr uint32_t kCloseTagAnyCase = 1u << 28;
+    static constexpr uint32_t kLengthMask = kCloseTagAnyCase - 1;
+
     struct Entry
     {
         uint32_t offset;
-        uint32_t length;
+        uint32_t length; // with the tag bits
     };
+    static uint32_t tagBits(const char *line, qsizetype length);
     char *grow(qsizetype n);
     Entry store(QByteArrayView bytes);
     Entry store(const QString &line);
-    void release(const Entry &e) { m_garbage += e.length; }
+    void release(const Entry &e) { m_garbage += e.length & kLengthMask; }
     void compactIfWorthIt();
 
     QByteArray m_arena;
     std::vector<Entry> m_index;
     qsizetype m_garbage = 0;
+    quint64 m_generation = 0;
+    void touch();
 };

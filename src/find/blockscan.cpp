@@ -8,8 +8,7 @@ int span(const RecordList &lines, int i, int limit)
 {
     int k = 0;
     while (k < limit && i + k + 1 < lines.size()) {
-        const QByteArrayView v = lines.view(i + k + 1);
-        if (RecordStore::isOpenTag(v) || RecordStore::isCloseTag(v))
+        if (lines.isOpenTag(i + k + 1) || lines.isCloseTag(i + k + 1))
             break;
         ++k;
     }

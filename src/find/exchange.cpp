@@ -36,7 +36,7 @@ QByteArray Exchange::exportBytes(const RecordList &lines)
 {
     QByteArray out;
     for (int i = 0; i < lines.size(); ++i) {
-        if (!RecordStore::isOpenTag(lines.view(i)))
+        if (!lines.isOpenTag(i))
             continue;
         const int span = BlockScan::span(lines, i, kLastExported);
         for (int k = kFirstExported; k <= kLastExported; ++k) {

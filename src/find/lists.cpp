@@ -40,11 +40,10 @@ QHash<int, int> firstBlockIndexes(const RecordList &lines)
 {
     QHash<int, int> found;
     for (int i = 0; i < lines.size(); ++i) {
-        const QByteArrayView v = lines.view(i);
-        if (v.size() != 10 || v[9] != '>')
+        if (!lines.isOpenTagAnyCase(i) || lines.length(i) != 10)
             continue;
-        const QByteArrayView head = midView(v, 0, 5);
-        if (head.compare(QByteArrayView("<BLOC"), Qt::CaseInsensitive) != 0)
+        const QByteArrayView v = lines.view(i);
+        if (v[9] != '>')
             continue;
         const int n = BlockScan::blockNumber(v);
         if (n >= 0 && !found.contains(n))
@@ -59,10 +58,10 @@ int closingIndex(const RecordList &lines, int i)
     const int n = BlockScan::blockNumber(lines.view(i));
     const QByteArray close = RecordStore::closeTag(n).toLatin1();
     for (int j = i + 1; j < lines.size(); ++j) {
-        const QByteArrayView v = lines.view(j);
-        if (v.compare(QByteArrayView(close), Qt::CaseInsensitive) == 0)
+        if (lines.isCloseTagAnyCase(j)
+            && lines.view(j).compare(QByteArrayView(close), Qt::CaseInsensitive) == 0)
             return j;
-        if (RecordStore::isOpenTag(v))
+        if (lines.isOpenTag(j))
             return -1;
     }
     return -1;
@@ -89,9 +88,9 @@ GridRows gridRows(const RecordList &lines, const GridLayout &layout)
     GridRows out;
     int r = 0;
     for (int i = 0; i < lines.size(); ++i) {
-        const QByteArrayView v = lines.view(i);
-        if (!RecordStore::isOpenTag(v))
+        if (!lines.isOpenTag(i))
             continue;
+        const QByteArrayView v = lines.view(i);
         ++r;
         if (r >= out.rowCount)
             out.rowCount = r + 10;

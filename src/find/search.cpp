@@ -32,10 +32,9 @@ int Search::scan(const RecordList &lines, int k, bool upperCase, const QString &
     if (!encodable)
         return -1;
     for (int i = 0; i < lines.size(); ++i) {
-        const QByteArrayView v = lines.view(i);
-        if (!RecordStore::isOpenTag(v))
+        if (!lines.isOpenTag(i))
             continue;
-        const int n = BlockScan::blockNumber(v);
+        const int n = BlockScan::blockNumber(lines.view(i));
         if (n < 0)
             continue;
         const int span = BlockScan::span(lines, i, k);

@@ -40,13 +40,12 @@ int Sort::sortBlocks(RecordList &lines, int keyLine)
     // ends, so that no record is lost and the rebuilt block is whole.
     std::vector<Record> records;
     for (int i = 0; i < lines.size(); ++i) {
-        if (!RecordStore::isOpenTag(lines.view(i)))
+        if (!lines.isOpenTag(i))
             continue;
         Record r;
         r.first = i + 1;
         int j = i + 1;
-        while (j < lines.size() && !RecordStore::isOpenTag(lines.view(j))
-               && !RecordStore::isCloseTag(lines.view(j)))
+        while (j < lines.size() && !lines.isOpenTag(j) && !lines.isCloseTag(j))
             ++j;
         r.size = j - r.first;
         r.key = Collation::sortKey(keyLine >= 1 && keyLine <= r.size ? lines.at(r.first + keyLine - 1)
@@ -55,7 +54,7 @@ int Sort::sortBlocks(RecordList &lines, int keyLine)
             r.line1 = Collation::sortKey(lines.at(r.first));
         records.push_back(std::move(r));
         // The closing tag, when there is one, is consumed with its record.
-        i = (j < lines.size() && RecordStore::isCloseTag(lines.view(j))) ? j : j - 1;
+        i = (j < lines.size() && lines.isCloseTag(j)) ? j : j - 1;
     }
 
     std::stable_sort(records.begin(), records.end(), [&lines](const Record &a, const Record &b) {

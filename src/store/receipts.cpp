@@ -141,6 +141,8 @@ int newReceiptNumber(RecordStore &store)
         s.count = 0;
     std::vector<bool> used(size_t(RecordStore::kMaxRecords) + 1, false);
     for (int i = 0; i < s.lines.size(); ++i) {
+        if (!s.lines.isOpenTagAnyCase(i))
+            continue;
         const int n = openTagNumber(s.lines.view(i));
         if (n >= 0 && n < int(used.size()))
             used[size_t(n)] = true;

@@ -83,7 +83,7 @@ int RecordStore::countTags(Kind k) const
     const RecordList &l = lines(k);
     int c = 0;
     for (int i = 0; i < l.size(); ++i)
-        if (isOpenTag(l.view(i)))
+        if (l.isOpenTag(i))
             ++c;
     return c;
 }
@@ -93,8 +93,8 @@ int RecordStore::findBlock(Kind k, int n) const
     const RecordList &l = lines(k);
     const QByteArray tag = ascii(openTag(n));
     for (int i = 0; i < l.size(); ++i) {
-        const QByteArrayView v = l.view(i);
-        if (v.size() == tag.size() && equalsIgnoringCase(v, tag))
+        // The tag is whole, so only a line the index marks can equal it.
+        if (l.isOpenTagAnyCase(i) && l.length(i) == tag.size() && equalsIgnoringCase(l.view(i), tag))
             return i;
     }
     return -1;
@@ -107,7 +107,7 @@ int RecordStore::blockEnd(Kind k, int i) const
     tagNumber(l.view(i), &n);
     const QByteArray close = ascii(closeTag(n));
     for (int j = i + 1; j < l.size(); ++j)
-        if (equalsIgnoringCase(l.view(j), close))
+        if (l.isCloseTagAnyCase(j) && equalsIgnoringCase(l.view(j), close))
             return j + 1;
     return l.size();
 }
@@ -127,8 +127,7 @@ std::optional<BlockData> RecordStore::readBlock(Kind k, int n) const
     for (; p <= fixedCount; ++p) {
         if (i + p >= l.size())
             break;
-        const QByteArrayView v = l.view(i + p);
-        if (isCloseTag(v) || isOpenTag(v)) {
+        if (l.isCloseTag(i + p) || l.isOpenTag(i + p)) {
             closed = true;
             break;
         }
@@ -142,9 +141,9 @@ std::optional<BlockData> RecordStore::readBlock(Kind k, int n) const
     // unread, so writing it back never drops lines.
     const bool receipt = k == Kind::Receipt;
     for (int j = i + fixedCount + 1; j < l.size(); ++j) {
-        const QByteArrayView v = l.view(j);
-        if (isCloseTag(v) || isOpenTag(v))
+        if (l.isCloseTag(j) || l.isOpenTag(j))
             break;
+        const QByteArrayView v = l.view(j);
         if (!receipt && v.startsWith("MEMO")) {
             data.memo.append(Cp1252::decode(midView(v, 4)));
         } else if (!receipt && v.startsWith("DATA")) {
@@ -314,6 +313,10 @@ bool RecordStore::Charge(const QString &name)
             Dialogs::current().error(error);
             return false;
         }
+        if (!RecordList::canHold(s.bytes)) {
+            Dialogs::current().error(TextFile::readErrorText(s.path));
+            return false;
+        }
         s.present = true;
     }
 
@@ -429,10 +432,9 @@ void RecordStore::Verif(Kind k)
     KindState &s = state(k);
     int balance = 0;
     for (int i = 0; i < s.lines.size(); ++i) {
-        const QByteArrayView v = s.lines.view(i);
-        if (isOpenTag(v))
+        if (s.lines.isOpenTag(i))
             ++balance;
-        else if (isCloseTag(v))
+        else if (s.lines.isCloseTag(i))
             --balance;
     }
     if (balance == 0)
@@ -467,11 +469,10 @@ void RecordStore::Doublons(Kind k)
         return;
     std::vector<int> seen(size_t(s.count), 0);
     for (int i = 0; i < s.lines.size(); ++i) {
-        const QByteArrayView v = s.lines.view(i);
-        if (!isOpenTag(v))
+        if (!s.lines.isOpenTag(i))
             continue;
         int n = 0;
-        if (!tagNumber(v, &n))
+        if (!tagNumber(s.lines.view(i), &n))
             return;
         if (n >= 0 && n < s.count)
             ++seen[size_t(n)];
@@ -495,7 +496,7 @@ void RecordStore::Squize(Kind k)
 {
     RecordList &l = lines(k);
     int first = 0;
-    while (first < l.size() && !isOpenTag(l.view(first)))
+    while (first < l.size() && !l.isOpenTag(first))
         ++first;
     if (first > 0)
         l.replaceRange(0, first, QStringList());
@@ -507,12 +508,11 @@ void RecordStore::Renum(Kind k)
     if (s.count < 2)
         return;
     for (int i = 0; i < s.lines.size(); ++i) {
-        const QByteArrayView v = s.lines.view(i);
-        const bool open = isOpenTag(v);
-        if (!open && !isCloseTag(v))
+        const bool open = s.lines.isOpenTag(i);
+        if (!open && !s.lines.isCloseTag(i))
             continue;
         int n = 0;
-        if (!tagNumber(v, &n) || n - 1 < s.current)
+        if (!tagNumber(s.lines.view(i), &n) || n - 1 < s.current)
             continue;
         s.lines.replace(i, open ? openTag(n - 1) : closeTag(n - 1));
     }
@@ -547,17 +547,23 @@ void RecordStore::Supprime(Kind k)
 
 int RecordStore::nextCode(Kind k) const
 {
+    CodeCache &cache = m_codeCache[size_t(k)];
+    if (cache.generation == lines(k).generation())
+        return cache.next;
+
     const RecordList &l = lines(k);
     int largest = 10000;
     for (int i = 0; i + 1 < l.size(); ++i) {
-        if (!isOpenTag(l.view(i)))
+        if (!l.isOpenTag(i))
             continue;
         // An empty code or one that is not a whole number is passed over.
         int code = 0;
         if (Formats::parseInt(l.view(i + 1), &code) && code > largest)
             largest = code;
     }
-    return largest + 1;
+    cache.generation = lines(k).generation();
+    cache.next = largest + 1;
+    return cache.next;
 }
 
 int RecordStore::Numerof()
@@ -588,10 +594,9 @@ bool RecordStore::walk(Kind k, Move m, const BlockTest &test)
     QByteArray best = forward ? QByteArray("9999") : QByteArray(" 000");
     const QByteArray start = best;
     for (int i = 0; i < l.size(); ++i) {
-        const QByteArrayView v = l.view(i);
-        if (!isOpenTag(v))
+        if (!l.isOpenTag(i))
             continue;
-        const QByteArray n = midView(v, 5, 4).toByteArray();
+        const QByteArray n = midView(l.view(i), 5, 4).toByteArray();
         bool candidate = true;
         if (m == Move::Next)
             candidate = n > current;

@@ -214,6 +214,14 @@ private:
     void removeLinesOfBlock(Kind k, int index);
 
     std::array<KindState, 4> m_kinds;
+    // The last next code of each kind and the list state it was computed on:
+    // reading a record asks for it each time, moving changes nothing in the list.
+    struct CodeCache
+    {
+        quint64 generation = ~quint64(0);
+        int next = 0;
+    };
+    mutable std::array<CodeCache, 4> m_codeCache;
 };
 
 QString kindExtension(Kind k);

@@ -345,3 +345,23 @@ TEST_F(StoreFilesTest, ANewStoreKeepsTheChartOfAccounts)
     EXPECT_EQ(store.ChartLines.size(), 2);
     EXPECT_TRUE(store.JournalLines.isEmpty());
 }
+
+TEST_F(StoreFilesTest, TheNextCodeFollowsEveryChangeOfTheList)
+{
+    EXPECT_EQ(store.nextCode(Kind::Member), 10001);
+    BlockData d = member(QStringLiteral("A"));
+    d.fixed[0] = QStringLiteral("10007");
+    store.writeBlock(Kind::Member, 0, d);
+    EXPECT_EQ(store.Numerom(), 10008);
+    store.MemberLines().replace(1, QStringLiteral("10020"));
+    EXPECT_EQ(store.Numerom(), 10021);
+    RecordStore other;
+    other.MemberLines() = store.MemberLines();
+    EXPECT_EQ(other.Numerom(), 10021);
+    store.MemberLines().clear();
+    EXPECT_EQ(store.Numerom(), 10001);
+    store.MemberLines().setBytes("<BLOC0000>\r\n10042\r\n</BLOC0000>\r\n");
+    EXPECT_EQ(store.Numerom(), 10043);
+    store.Supprime(Kind::Member);
+    EXPECT_EQ(store.Numerom(), 10001);
+}

@@ -176,7 +176,7 @@ void ActivitiesPage::InitPartenaires()
     m_partner->clear();
     const RecordList &lines = store().PartnerLines();
     for (int i = 0; i + 2 < lines.size(); ++i)
-        if (RecordStore::isOpenTag(lines.view(i)))
+        if (lines.isOpenTag(i))
             m_partner->addItem(lines.at(i + 1) + QLatin1Char(' ') + lines.at(i + 2));
     setComboText(m_partner, text);
 }
