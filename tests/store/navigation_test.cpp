@@ -3,49 +3,35 @@
 
 #include "store/recordstore.h"
 #include "support/fakedialogs.h"
+#include "support/recordpages.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-QString open(int n) { return QStringLiteral("<BLOC%1>").arg(n, 4, 10, QLatin1Char('0')); }
-QString close(int n) { return QStringLiteral("</BLOC%1>").arg(n, 4, 10, QLatin1Char('0')); }
-
 struct Member
 {
-    QString cp = QStringLiteral("75001");
-    QString town = QStringLiteral("Paris");
-    QString renewal = QStringLiteral("01/01/2030");
+    QString cp = "75001";
+    QString town = "Paris";
+    QString renewal = "01/01/2030";
 };
 
-QStringList memberBlock(int n, const Member &m)
-{
-    QStringList l{open(n), QString::number(10001 + n), QStringLiteral("M."), QStringLiteral("Nom%1").arg(n),
-                  QString(), QString(), QString(), m.cp, m.town};
-    for (int p = 9; p <= 13; ++p)
-        l << QString();
-    l << QStringLiteral("01/01/1980") << QString() << m.renewal << QStringLiteral("0") << close(n);
-    return l;
-}
-
-QStringList partnerBlock(int n, const QString &cp, const QString &town)
-{
-    QStringList l{open(n), QString::number(10001 + n), QStringLiteral("Société"), QString(), QString(),
-                  QString(), QString(), cp, town, QString(), QString(), QString(), QString(), close(n)};
-    return l;
-}
+using M = Move;
 
 class Navigation : public VelmoraTest
 {
 protected:
-    // Blocks are placed in the list in the given order of block numbers.
+    // Blocks are placed in the list in the given order of block numbers,
+    // each followed by a placeholder line.
     void setMembers(const QList<Member> &members, const QList<int> &order = {})
     {
         QStringList lines;
         for (int i = 0; i < members.size(); ++i) {
             const int n = order.isEmpty() ? i : order[i];
-            lines += memberBlock(n, members[n]);
-            lines << QStringLiteral(" ");
+            const Member &m = members[n];
+            QStringList fixed{QString::number(10001 + n), "M.", "Nom", "", "", "", m.cp, m.town};
+            fixed.resize(13);
+            lines += block(n, fixed << "01/01/1980" << "" << m.renewal << "0") << " ";
         }
         store.MemberLines().setStringList(lines);
         store.state(Kind::Member).count = int(members.size());
@@ -65,78 +51,70 @@ protected:
     RecordStore store;
 };
 
-using M = Move;
-
 TEST_F(Navigation, UnfilteredMovesStayWithinTheRecords)
 {
     setMembers(QList<Member>(3));
     EXPECT_EQ(walk({M::Next, M::Next, M::Next, M::Previous, M::Last, M::First, M::Previous}),
               (QList<int>{1, 2, 2, 1, 2, 0, 0}));
-
-    // An empty store stays on block 0 whatever the move.
     setMembers({});
     current() = 0;
     EXPECT_EQ(walk({M::Next, M::Last, M::Previous}), (QList<int>{0, 0, 0}));
 
-    // A selection other than 2, 3 or 4 moves through every record.
-    setMembers({Member{QStringLiteral("1")}, Member{QStringLiteral("2")}});
-    store.MemberSelection = 9;
-    store.MemberCpFilter = QStringLiteral("2");
-    current() = 0;
-    EXPECT_EQ(walk({M::Next, M::First}), (QList<int>{1, 0}));
+    // Receipts go forward only when there are two or more.
+    for (int count : {0, 1}) {
+        store.state(Kind::Receipt).count = count;
+        EXPECT_FALSE(store.move(Kind::Receipt, M::Next)) << count;
+        EXPECT_FALSE(store.move(Kind::Receipt, M::Last)) << count;
+        EXPECT_EQ(current(Kind::Receipt), 0) << count;
+    }
+    store.state(Kind::Receipt).count = 3;
+    EXPECT_EQ(walk({M::Next, M::Last, M::Previous}, Kind::Receipt), (QList<int>{1, 2, 1}));
 }
 
-TEST_F(Navigation, PostalCodeWalkVisitsTheSharedCodeInBlockOrder)
+TEST_F(Navigation, PostalCodeWalkVisitsTheExactCodeInBlockOrder)
 {
-    Member shared{QStringLiteral("69001")};
-    Member other{QStringLiteral("13001")};
     // Block 2 stands first in the list: the walk goes by block number.
-    setMembers({shared, other, shared}, {2, 1, 0});
+    setMembers({{"69001"}, {"13001"}, {"69001"}}, {2, 1, 0});
     store.MemberSelection = 2;
-    store.MemberCpFilter = QStringLiteral("69001");
+    store.MemberCpFilter = "69001";
     current() = 1;
     EXPECT_EQ(walk({M::First, M::Next, M::Next, M::Previous, M::Previous, M::Last}),
               (QList<int>{0, 2, 2, 0, 0, 2}));
-}
 
-TEST_F(Navigation, PostalCodeIsComparedExactly)
-{
-    setMembers({Member{QStringLiteral("2a004")}, Member{QStringLiteral("2A004 ")}, Member{QStringLiteral("2A004")}});
-    store.MemberCpFilter = QStringLiteral("2A004");
-    EXPECT_TRUE(store.CpPremier());
-    EXPECT_EQ(current(), 2);
-    EXPECT_FALSE(store.CpPrecedent());
-    EXPECT_EQ(current(), 2);
+    setMembers({{"2a004"}, {"2A004 "}, {"2A004"}});
+    store.MemberCpFilter = "2A004";
+    EXPECT_EQ(walk({M::First, M::Previous, M::Next}), (QList<int>{2, 2, 2}));
 }
 
 TEST_F(Navigation, TownWalkComparesInCapitalsOfAToZOnly)
 {
-    const auto town = [](const char *t) { return Member{QStringLiteral("0"), QString::fromUtf8(t)}; };
-    setMembers({town("Lyon"), town("Paris"), town("PARIS"), town("paris"), town("Orléans"), town("ORLÉANS"),
-                town("orléans")});
-    dialogs().inputAnswers = {QStringLiteral("paris"), QStringLiteral("Orléans")};
+    QList<Member> members;
+    for (const char *town : {"Lyon", "Paris", "PARIS", "paris", "Orléans", "ORLÉANS", "orléans"})
+        members.append({"0", QString::fromUtf8(town)});
+    setMembers(members);
+    dialogs().inputAnswers = {"paris", "Orléans"};
 
     store.SetSel(3);
-    EXPECT_EQ(store.MemberTownFilter, QStringLiteral("PARIS"));
-    current() = 0;
+    EXPECT_EQ(store.MemberTownFilter, "PARIS");
     EXPECT_EQ(walk({M::First, M::Next, M::Next, M::Next, M::Last}), (QList<int>{1, 2, 3, 3, 3}));
-
     store.SetSel(3);
-    EXPECT_EQ(store.MemberTownFilter, QStringLiteral("ORLéANS"));
+    EXPECT_EQ(store.MemberTownFilter, "ORLéANS");
     EXPECT_EQ(walk({M::First, M::Next, M::Next}), (QList<int>{4, 6, 6}));
 }
 
 TEST_F(Navigation, RenewalWalkFindsDueAndPastDatesOnly)
 {
-    // Today is 15/03/2026.
-    const auto due = [](const QString &d) { return Member{QStringLiteral("0"), QStringLiteral("X"), d}; };
-    setMembers({due(QStringLiteral("14/04/2026")),   // 30 days ahead: not less than 30
-                due(QStringLiteral("25/03/2026")),   // 10 days ahead
-                due(QStringLiteral("  /  /    ")),   // erased
-                due(QStringLiteral("29/04/2026")),   // 45 days ahead
-                due(QStringLiteral("01/01/2026")),   // past
-                due(QStringLiteral("31/02/2026")),   // not a date
-                due(QStringLiteral("13/04/2026"))}); // 29 days ahead
+    // Today is 15/03/2026. A date that cannot be read is passed over quietly.
+    QList<Member> members;
+    for (const char *date : {"14/04/2026",   // 30 days ahead: not less than 30
+                             "25/03/2026",   // 10 days ahead
+                             "  /  /    ",   // erased
+                             "29/04/2026",   // 45 days ahead
+                             "01/01/2026",   // past
+                             "31/02/2026",   // not a date
+                             "13/04/2026"})  // 29 days ahead
+        members.append({"0", "X", date});
+    setMembers(members);
     store.MemberSelection = 4;
     store.RenewalDays = 30;
     current() = 3;
@@ -148,8 +126,8 @@ TEST_F(Navigation, RenewalWalkFindsDueAndPastDatesOnly)
 TEST_F(Navigation, NoMatchLeavesTheIndexWhereItWas)
 {
     setMembers(QList<Member>(4));
-    store.MemberCpFilter = QStringLiteral("99999");
-    store.MemberTownFilter = QStringLiteral("NULLE PART");
+    store.MemberCpFilter = "99999";
+    store.MemberTownFilter = "NULLE PART";
     store.RenewalDays = 0;
     current() = 2;
     for (int selection : {2, 3, 4}) {
@@ -160,15 +138,16 @@ TEST_F(Navigation, NoMatchLeavesTheIndexWhereItWas)
 
 TEST_F(Navigation, PartnerWalksTestTheirOwnPostalCodeAndTown)
 {
-    store.PartnerLines().setStringList(partnerBlock(0, QStringLiteral("33000"), QStringLiteral("Bordeaux"))
-                                       + partnerBlock(1, QStringLiteral("75001"), QStringLiteral("Paris"))
-                                       + partnerBlock(2, QStringLiteral("33000"), QStringLiteral("BORDEAUX")));
+    QStringList paris = partnerBlock(1, "10002", "B", "Paris");
+    paris[7] = "75001";
+    store.PartnerLines().setStringList(partnerBlock(0, "10001", "A", "Bordeaux") + paris
+                                       + partnerBlock(2, "10003", "C", "BORDEAUX"));
     store.state(Kind::Partner).count = 3;
-    store.PartnerCpFilter = QStringLiteral("75001");
+    store.PartnerCpFilter = "75001";
     store.PartnerSelection = 2;
     EXPECT_EQ(walk({M::Next, M::Last, M::First}, Kind::Partner), (QList<int>{1, 1, 1}));
 
-    store.PartnerTownFilter = QStringLiteral("BORDEAUX");
+    store.PartnerTownFilter = "BORDEAUX";
     store.PartnerSelection = 3;
     EXPECT_EQ(walk({M::Last, M::Previous, M::Previous}, Kind::Partner), (QList<int>{2, 0, 0}));
 
@@ -177,86 +156,39 @@ TEST_F(Navigation, PartnerWalksTestTheirOwnPostalCodeAndTown)
     EXPECT_EQ(walk({M::Next, M::Next, M::Next}, Kind::Partner), (QList<int>{1, 2, 2}));
 }
 
-TEST_F(Navigation, ReceiptsMoveForwardOnlyWithTwoOrMore)
+TEST_F(Navigation, SelectionsAskForTheirFilterAndCancelGoesBackToAll)
 {
-    EXPECT_FALSE(store.move(Kind::Receipt, M::Next));
-    EXPECT_FALSE(store.move(Kind::Receipt, M::Last));
-    store.state(Kind::Receipt).count = 1;
-    EXPECT_FALSE(store.move(Kind::Receipt, M::Next));
-    EXPECT_FALSE(store.move(Kind::Receipt, M::Last));
-    EXPECT_EQ(current(Kind::Receipt), 0);
-    EXPECT_TRUE(store.move(Kind::Receipt, M::First));
-    EXPECT_TRUE(store.move(Kind::Receipt, M::Previous));
-
-    store.state(Kind::Receipt).count = 3;
-    EXPECT_TRUE(store.move(Kind::Receipt, M::Next));
-    EXPECT_EQ(current(Kind::Receipt), 1);
-    EXPECT_TRUE(store.move(Kind::Receipt, M::Last));
-    EXPECT_EQ(current(Kind::Receipt), 2);
-}
-
-// ---- Selection input boxes -------------------------------------------------------------
-
-TEST_F(Navigation, PostalCodeSelectionAsksAndCancelGoesBackToAll)
-{
-    store.MemberCpFilter = QStringLiteral("75001");
-    dialogs().inputAnswers = {QStringLiteral("69002"), QString()};
-    store.SetSel(2);
-    EXPECT_EQ(store.MemberSelection, 2);
-    EXPECT_EQ(store.MemberCpFilter, QStringLiteral("69002"));
-    store.SetSel(2);
-    EXPECT_EQ(store.MemberSelection, 1);
-    EXPECT_EQ(store.MemberCpFilter, QStringLiteral("69002"));
-    EXPECT_EQ(dialogs().texts(QStringLiteral("input")),
-              (QStringList{QStringLiteral("Filtre Code postal|Code postal|75001"),
-                           QStringLiteral("Filtre Code postal|Code postal|69002")}));
-}
-
-TEST_F(Navigation, TownSelectionCancelKeepsTheFilter)
-{
-    store.MemberTownFilter = QStringLiteral("LYON");
-    dialogs().inputAnswers = {QString()};
-    store.SetSel(3);
-    EXPECT_EQ(store.MemberSelection, 1);
-    EXPECT_EQ(store.MemberTownFilter, QStringLiteral("LYON"));
-    EXPECT_EQ(dialogs().texts(QStringLiteral("input")), QStringList{QStringLiteral("Filtre Ville|Ville|LYON")});
-}
-
-TEST_F(Navigation, RenewalSelectionKeepsTheLastWholeNumber)
-{
-    dialogs().inputAnswers = {QStringLiteral("30"), QStringLiteral("trente"), QString()};
-    store.SetSel(4);
-    EXPECT_EQ(store.MemberSelection, 4);
+    store.MemberCpFilter = "75001";
+    store.MemberTownFilter = "LYON";
+    dialogs().inputAnswers = {"69002", QString(), QString(), "30", "trente", QString()};
+    QList<int> selections;
+    for (int mode : {2, 2, 3, 4, 4, 4, 1}) {
+        store.SetSel(mode);
+        selections << store.MemberSelection;
+    }
+    EXPECT_EQ(selections, (QList<int>{2, 1, 1, 4, 4, 1, 1}));
+    // A cancelled box keeps the filter it showed; the days keep the last whole number.
+    EXPECT_EQ(store.MemberCpFilter, "69002");
+    EXPECT_EQ(store.MemberTownFilter, "LYON");
     EXPECT_EQ(store.RenewalDays, 30);
-    store.SetSel(4);
-    EXPECT_EQ(store.MemberSelection, 4);
-    EXPECT_EQ(store.RenewalDaysText, QStringLiteral("trente"));
-    EXPECT_EQ(store.RenewalDays, 30);
-    store.SetSel(4);
-    EXPECT_EQ(store.MemberSelection, 1);
-    EXPECT_EQ(store.RenewalDays, 30);
-    EXPECT_EQ(dialogs().texts(QStringLiteral("input")).first(),
-              QStringLiteral("Renouvellement de cotisation|Nombre de jours|"));
+    const QString days = "Renouvellement de cotisation|Nombre de jours|";
+    EXPECT_EQ(dialogs().texts("input"),
+              (QStringList{"Filtre Code postal|Code postal|75001", "Filtre Code postal|Code postal|69002",
+                           "Filtre Ville|Ville|LYON", days, days + "30", days + "trente"}));
 
-    store.SetSel(1);
-    EXPECT_EQ(store.MemberSelection, 1);
-    EXPECT_EQ(dialogs().calls.size(), 3);
-}
-
-TEST_F(Navigation, PartnerSelectionUsesItsOwnFilters)
-{
-    store.MemberCpFilter = QStringLiteral("11111");
-    dialogs().inputAnswers = {QStringLiteral("33000"), QStringLiteral("bordeaux"), QString()};
-    store.SetPart(2);
-    store.SetPart(3);
+    // The partners' selection has filters of its own.
+    dialogs().inputAnswers = {"33000", "bordeaux", QString()};
+    for (int mode : {2, 3})
+        store.SetPart(mode);
     EXPECT_EQ(store.PartnerSelection, 3);
-    EXPECT_EQ(store.PartnerCpFilter, QStringLiteral("33000"));
-    EXPECT_EQ(store.PartnerTownFilter, QStringLiteral("BORDEAUX"));
-    EXPECT_EQ(store.MemberCpFilter, QStringLiteral("11111"));
+    EXPECT_EQ(store.PartnerCpFilter, "33000");
+    EXPECT_EQ(store.PartnerTownFilter, "BORDEAUX");
     store.SetPart(2);
     EXPECT_EQ(store.PartnerSelection, 1);
-    EXPECT_EQ(store.MemberSelection, 0);
-    EXPECT_EQ(dialogs().texts(QStringLiteral("input")).value(1), QStringLiteral("Filtre Ville|Ville|"));
+    EXPECT_EQ(store.MemberCpFilter, "69002");
+    EXPECT_EQ(store.MemberSelection, 1);
+    EXPECT_EQ(dialogs().texts("input").mid(6), (QStringList{"Filtre Code postal|Code postal|", "Filtre Ville|Ville|",
+                                                            "Filtre Code postal|Code postal|33000"}));
 }
 
 } // namespace

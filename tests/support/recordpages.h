@@ -1,0 +1,84 @@
+#pragma once
+// A record window for the tests of its pages, and short ways to build the
+// blocks those tests put in its lists.
+
+#include "store/recordstore.h"
+#include "store/ui/tfiche.h"
+#include "support/fakedialogs.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+// Block n holding the given lines.
+inline QStringList block(int n, const QStringList &lines)
+{
+    return QStringList{RecordStore::openTag(n)} + lines + QStringList{RecordStore::closeTag(n)};
+}
+
+// A partner: code, company and town, the other fixed lines empty.
+inline QStringList partnerBlock(int n, const QString &code, const QString &company, const QString &town = {})
+{
+    QStringList fixed(12);
+    fixed[0] = code;
+    fixed[1] = company;
+    fixed[7] = town;
+    return block(n, fixed);
+}
+
+// Text put in through the field's own editing, which runs its validator and
+// tells the page, as the user's typing or pasting does.
+inline void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    edit->insert(text);
+}
+
+class FicheTest : public VelmoraTest
+{
+protected:
+    void SetUp() override
+    {
+        VelmoraTest::SetUp();
+        fiche = std::make_unique<TFiche>();
+    }
+    void TearDown() override
+    {
+        fiche.reset();
+        VelmoraTest::TearDown();
+    }
+    void showFiche()
+    {
+        fiche->resize(1000, 800);
+        fiche->show();
+        QApplication::setActiveWindow(fiche.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fiche.get()));
+    }
+
+    RecordStore &store() { return fiche->store(); }
+    KindState &state(Kind k) { return store().state(k); }
+    // Lines put straight into a list, as loading a file does, without reading.
+    void setLines(Kind k, const QStringList &lines)
+    {
+        store().lines(k).setStringList(lines);
+        state(k).count = store().countTags(k);
+        state(k).current = 0;
+    }
+    // The same, then the first record read into its page, the store unchanged.
+    void load(Kind k, const QStringList &lines)
+    {
+        setLines(k, lines);
+        store().StoreModified = false;
+        fiche->read(k);
+    }
+    // Fixed line `position` (from 1) of block n as stored, "<none>" without the block.
+    QString stored(Kind k, int n, int position)
+    {
+        const auto data = store().readBlock(k, n);
+        return data ? data->fixed.value(position - 1) : QStringLiteral("<none>");
+    }
+
+    std::unique_ptr<TFiche> fiche;
+};
