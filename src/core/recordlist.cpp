@@ -246,3 +246,15 @@ void RecordList::compactIfWorthIt()
     m_arena = fresh;
     m_garbage = 0;
 }
+
+const std::vector<int> &RecordList::openTags() const
+{
+    if (m_openTagsGeneration != m_generation) {
+        m_openTags.clear();
+        for (int i = 0; i < size(); ++i)
+            if (isOpenTag(i))
+                m_openTags.push_back(i);
+        m_openTagsGeneration = m_generation;
+    }
+    return m_openTags;
+}

@@ -90,6 +90,11 @@ public:
     // the same lines: a value computed from a list stays good while it holds.
     quint64 generation() const { return m_generation; }
 
+    // Indexes of the lines that start with "<BLOC", in list order; made again
+    // only after the list changed, so repeated scans for blocks cost the
+    // number of blocks, not of lines.
+    const std::vector<int> &openTags() const;
+
     // Bytes held, for the memory figures of the benchmarks.
     qsizetype bytesHeld() const { return m_arena.capacity() + qsizetype(m_index.capacity() * sizeof(Entry)); }
 
@@ -117,5 +122,7 @@ private:
     std::vector<Entry> m_index;
     qsizetype m_garbage = 0;
     quint64 m_generation = 0;
+    mutable std::vector<int> m_openTags;
+    mutable quint64 m_openTagsGeneration = ~quint64(0);
     void touch();
 };

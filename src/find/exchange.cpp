@@ -35,9 +35,7 @@ bool looksLikeTag(const QString &field)
 QByteArray Exchange::exportBytes(const RecordList &lines)
 {
     QByteArray out;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (!lines.isOpenTag(i))
-            continue;
+    for (const int i : lines.openTags()) {
         const int span = BlockScan::span(lines, i, kLastExported);
         for (int k = kFirstExported; k <= kLastExported; ++k) {
             if (k > kFirstExported)

@@ -87,9 +87,8 @@ GridRows gridRows(const RecordList &lines, const GridLayout &layout)
         deepest = std::max(deepest, layout.lines[size_t(c)]);
     GridRows out;
     int r = 0;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (!lines.isOpenTag(i))
-            continue;
+    out.rows.reserve(int(lines.openTags().size()));
+    for (const int i : lines.openTags()) {
         const QByteArrayView v = lines.view(i);
         ++r;
         if (r >= out.rowCount)

@@ -31,9 +31,7 @@ int Search::scan(const RecordList &lines, int k, bool upperCase, const QString &
     // Every stored line is Windows-1252: a text it cannot hold matches nothing.
     if (!encodable)
         return -1;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (!lines.isOpenTag(i))
-            continue;
+    for (const int i : lines.openTags()) {
         const int n = BlockScan::blockNumber(lines.view(i));
         if (n < 0)
             continue;

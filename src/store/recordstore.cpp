@@ -80,12 +80,7 @@ bool RecordStore::tagNumber(QByteArrayView line, int *n)
 
 int RecordStore::countTags(Kind k) const
 {
-    const RecordList &l = lines(k);
-    int c = 0;
-    for (int i = 0; i < l.size(); ++i)
-        if (l.isOpenTag(i))
-            ++c;
-    return c;
+    return int(lines(k).openTags().size());
 }
 
 int RecordStore::findBlock(Kind k, int n) const
@@ -553,8 +548,8 @@ int RecordStore::nextCode(Kind k) const
 
     const RecordList &l = lines(k);
     int largest = 10000;
-    for (int i = 0; i + 1 < l.size(); ++i) {
-        if (!l.isOpenTag(i))
+    for (const int i : l.openTags()) {
+        if (i + 1 >= l.size())
             continue;
         // An empty code or one that is not a whole number is passed over.
         int code = 0;
@@ -593,9 +588,7 @@ bool RecordStore::walk(Kind k, Move m, const BlockTest &test)
     const bool forward = m == Move::First || m == Move::Next;
     QByteArray best = forward ? QByteArray("9999") : QByteArray(" 000");
     const QByteArray start = best;
-    for (int i = 0; i < l.size(); ++i) {
-        if (!l.isOpenTag(i))
-            continue;
+    for (const int i : l.openTags()) {
         const QByteArray n = midView(l.view(i), 5, 4).toByteArray();
         bool candidate = true;
         if (m == Move::Next)

@@ -272,3 +272,23 @@ TEST_F(TextFileTest, AnUnwritableTargetIsReportedAndTheOldFileStays)
     EXPECT_FALSE(TextFile::readLines(path("missing.txt"), nullptr, &error));
     EXPECT_EQ(readFile(path("keep.txt")), QByteArray("ancien\r\n"));
 }
+
+TEST(RecordList, TheListOfOpeningTagsFollowsEveryChange)
+{
+    RecordList l(QStringList{"<BLOC0000>", "a", "</BLOC0000>", "<BLOC0001>", "</BLOC0001>"});
+    EXPECT_EQ(l.openTags(), (std::vector<int>{0, 3}));
+    l.insert(0, QStringLiteral("texte"));
+    EXPECT_EQ(l.openTags(), (std::vector<int>{1, 4}));
+    l.replace(2, QStringLiteral("<BLOC0002>"));
+    EXPECT_EQ(l.openTags(), (std::vector<int>{1, 2, 4}));
+    l.replaceRange(1, 3, {});
+    EXPECT_EQ(l.openTags(), (std::vector<int>{1}));
+    RecordList copy = l;
+    l.removeAt(0);
+    EXPECT_EQ(l.openTags(), (std::vector<int>{0}));
+    EXPECT_EQ(copy.openTags(), (std::vector<int>{1}));
+    l.setBytes("x\r\n<BLOC0009>\n");
+    EXPECT_EQ(l.openTags(), (std::vector<int>{1}));
+    l.clear();
+    EXPECT_TRUE(l.openTags().empty());
+}
