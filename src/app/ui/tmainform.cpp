@@ -291,11 +291,7 @@ void TMainForm::FormShow()
     // A store that has gone since the last session is simply not opened.
     if (last.isEmpty() || !TextFile::exists(last))
         return;
-    if (!m_fiche->Charge(last))
-        return;
-    CurrentFile = last;
-    m_lastFile.storeChanged();
-    storeReady();
+    openStore(last);
 }
 
 bool TMainForm::event(QEvent *event)
@@ -420,9 +416,15 @@ void TMainForm::OpenItemClick()
         Dialogs::current().message(QStringLiteral("Le fichier n'existe pas"));
         return;
     }
-    if (!m_fiche->Charge(chosen))
+    openStore(chosen);
+}
+
+void TMainForm::openStore(const QString &name)
+{
+    // A store that could not be read leaves the open one and its name as they were.
+    if (!m_fiche->Charge(name))
         return;
-    CurrentFile = chosen;
+    CurrentFile = name;
     m_lastFile.storeChanged();
     storeReady();
 }

@@ -94,6 +94,7 @@ private:
     // After a store was opened, created or added to: the store commands, then
     // those of the page shown, so that the commands match that page.
     void storeReady();
+    void openStore(const QString &name);
     void Timer1Timer();
     void showHint(const QString &hint);
 
