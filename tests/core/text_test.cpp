@@ -85,20 +85,6 @@ TEST(RecordList, EditsKeepTheOtherLines)
     EXPECT_EQ(l.toBytes(), QByteArray("\x8C\r\n\xE9t\xE9\r\n"));
 }
 
-TEST(RecordList, ManyRewritesReclaimTheirSpaceAndKeepTheText)
-{
-    RecordList l;
-    for (int i = 0; i < 1000; ++i)
-        l.append(QString::number(i));
-    for (int round = 0; round < 200; ++round)
-        for (int i = 0; i < 1000; i += 7)
-            l.replace(i, QStringLiteral("ligne %1 tour %2").arg(i).arg(round));
-    EXPECT_EQ(l.at(7), QStringLiteral("ligne 7 tour 199"));
-    EXPECT_EQ(l.at(8), QStringLiteral("8"));
-    // 200 rounds of about 143 rewritten lines would hold over 500 kB without reclaiming.
-    EXPECT_LT(l.bytesHeld(), 300000);
-}
-
 namespace {
 
 // The tag kinds read from the index, as "o" (open), "c" (close), "O"/"C" for
