@@ -10,8 +10,8 @@
 
 #include "core/clock.h"
 #include "store/recordstore.h"
-#include "store/ui/memberspage.h"
-#include "store/ui/tfiche.h"
+#include "fiche/memberspage.h"
+#include "fiche/tfiche.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 
 #include "app/apptest.h"
 #include "app/ui/tmainform.h"
-#include "store/ui/tfiche.h"
+#include "fiche/tfiche.h"
 
 #include <QAction>
 

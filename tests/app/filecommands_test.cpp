@@ -2,7 +2,7 @@
 
 #include "app/apptest.h"
 #include "app/ui/tmainform.h"
-#include "store/ui/tfiche.h"
+#include "fiche/tfiche.h"
 
 #include <QAction>
 #include <QFileInfo>

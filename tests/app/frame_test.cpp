@@ -9,7 +9,7 @@
 #include "app/ui/tsplash.h"
 #include "core/clock.h"
 #include "core/textfile.h"
-#include "store/ui/tfiche.h"
+#include "fiche/tfiche.h"
 
 #include <QAction>
 #include <QApplication>
@@ -193,8 +193,9 @@ TEST_F(FrameTest, MemberFileNames)
         {"/x.y/club", false, "/x.y/club.adh"}, {"/x/club.2026.txt", false, "/x/club.2026.adh"}};
     for (const auto &[chosen, member, written] : cases) {
         EXPECT_EQ(FrameRules::isMemberFile(chosen), member) << chosen;
-        if (written)
+        if (written) {
             EXPECT_EQ(FrameRules::memberFileName(chosen), written) << chosen;
+        }
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/apptest.h"
 #include "app/ui/tmainform.h"
-#include "store/ui/tfiche.h"
+#include "fiche/tfiche.h"
 
 #include <QAction>
 #include <QApplication>
@@ -141,8 +141,9 @@ TEST_F(MenusTest, HintsGoToTheFirstPanelAndOnlyAltXClosesTheFrame)
     QAction *quit = form.action("ExitItem");
     EXPECT_EQ(quit->shortcut(), QKeySequence("Alt+X"));
     for (QAction *a : form.findChildren<QAction *>())
-        if (a != quit)
+        if (a != quit) {
             EXPECT_TRUE(a->shortcut().isEmpty()) << qPrintable(a->objectName());
+        }
 
     form.show();
     for (const auto &[name, hint] : {std::pair{"Bureau1", "Le bureau"}, std::pair{"Premier1Tool", "Premier"}}) {

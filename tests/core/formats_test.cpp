@@ -105,8 +105,9 @@ TEST(Formats, WholeNumbersFromStringsAndStoredBytesAgree)
         const bool a = Formats::parseInt(QString::fromLatin1(text), &fromString);
         const bool b = Formats::parseInt(QByteArrayView(text), &fromBytes);
         EXPECT_EQ(a, b) << text;
-        if (a)
+        if (a) {
             EXPECT_EQ(fromString, fromBytes) << text;
+        }
     }
     int v = 0;
     EXPECT_FALSE(Formats::parseInt(QStringLiteral("2147483648"), &v));

@@ -143,8 +143,9 @@ TEST_F(SettingsDialogsTest, BureauShowsItsLinesAndOnlyOkRebuildsThem)
                 finish(w, c.how, "Edit2");
             },
             [&] { return openBureau(nullptr, bureau); });
-        if (!c.shown.isEmpty())
+        if (!c.shown.isEmpty()) {
             EXPECT_EQ(shown, c.shown) << c.how;
+        }
         EXPECT_EQ(replaced, !c.kept.isEmpty()) << c.how;
         EXPECT_EQ(bureau, c.kept.isEmpty() ? c.lines : c.kept) << c.how;
     }

@@ -4,7 +4,7 @@
 
 #include "find/search.h"
 #include "find/sort.h"
-#include "store/ui/tfiche.h"
+#include "fiche/tfiche.h"
 
 #include "support/fakedialogs.h"
 

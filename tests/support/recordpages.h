@@ -3,7 +3,7 @@
 // blocks those tests put in its lists.
 
 #include "store/recordstore.h"
-#include "store/ui/tfiche.h"
+#include "fiche/tfiche.h"
 #include "support/fakedialogs.h"
 
 #include <QApplication>

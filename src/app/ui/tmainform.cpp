@@ -4,7 +4,7 @@
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/textfile.h"
-#include "store/ui/tfiche.h"
+#include "fiche/tfiche.h"
 
 #include <QAction>
 #include <QCloseEvent>

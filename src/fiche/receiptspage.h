@@ -3,7 +3,7 @@
 // date, payment mode, kind, payer and up to 63 lines, and its totals in
 // euros, in francs and in words.
 
-#include "store/ui/recordpage.h"
+#include "fiche/recordpage.h"
 
 #include <QList>
 #include <QStringList>

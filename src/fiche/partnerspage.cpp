@@ -1,7 +1,7 @@
-#include "store/ui/partnerspage.h"
+#include "fiche/partnerspage.h"
 
-#include "store/ui/datedgrid.h"
-#include "store/ui/tfiche.h"
+#include "fiche/datedgrid.h"
+#include "fiche/tfiche.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

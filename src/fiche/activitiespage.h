@@ -3,7 +3,7 @@
 // partner that runs it, its prices, places and sales, remarks and dated
 // amounts.
 
-#include "store/ui/recordpage.h"
+#include "fiche/recordpage.h"
 
 class DatedGrid;
 class QComboBox;

@@ -1,8 +1,8 @@
-#include "store/ui/datedgrid.h"
+#include "fiche/datedgrid.h"
 
 #include "core/clock.h"
 #include "core/formats.h"
-#include "store/ui/recordpage.h"
+#include "fiche/recordpage.h"
 
 #include <QDateEdit>
 #include <QFrame>

@@ -2,8 +2,8 @@
 // flags, the payment entry line, the keys, and the moments the record is
 // written back into the store and the files.
 
-#include "store/ui/datedgrid.h"
-#include "store/ui/memberspage.h"
+#include "fiche/datedgrid.h"
+#include "fiche/memberspage.h"
 #include "support/modal.h"
 #include "support/recordpages.h"
 

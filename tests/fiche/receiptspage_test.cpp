@@ -1,5 +1,5 @@
-#include "store/ui/receiptspage.h"
-#include "store/ui/tfiche.h"
+#include "fiche/receiptspage.h"
+#include "fiche/tfiche.h"
 
 #include "support/fakedialogs.h"
 

@@ -1,6 +1,6 @@
-#include "store/ui/memberspage.h"
+#include "fiche/memberspage.h"
 
-#include "store/ui/datedgrid.h"
+#include "fiche/datedgrid.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // The activities page: fields to block and back, codes, prices, the partner
 // choice, browsing without writing, appending and deleting.
 
-#include "store/ui/activitiespage.h"
-#include "store/ui/datedgrid.h"
-#include "store/ui/partnerspage.h"
+#include "fiche/activitiespage.h"
+#include "fiche/datedgrid.h"
+#include "fiche/partnerspage.h"
 #include "support/recordpages.h"
 
 #include <gtest/gtest.h>
@@ -108,8 +108,9 @@ TEST_F(ActivitiesPageTest, EveryFieldGoesToTheBlockAndComesBack)
     const char *names[] = {"Edit30", "Edit31", nullptr, nullptr, "Edit32", nullptr, nullptr, nullptr, nullptr,
                            "Edit35", "Edit36", "Edit37", "Edit38", "Edit39"};
     for (int i = 0; i < 14; ++i)
-        if (names[i])
+        if (names[i]) {
             EXPECT_EQ(edit(names[i])->text(), fixed[i]) << names[i];
+        }
     EXPECT_EQ(page()->typeBox()->currentText(), "Spectacle");
     EXPECT_EQ(page()->partnerBox()->currentText(), "10001");
     EXPECT_EQ(pickers(), (QList<QDateTime>{QDateTime(QDate(2026, 7, 14), QTime(9, 5)),

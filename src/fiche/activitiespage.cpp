@@ -1,9 +1,9 @@
-#include "store/ui/activitiespage.h"
+#include "fiche/activitiespage.h"
 
 #include "core/clock.h"
 #include "core/formats.h"
-#include "store/ui/datedgrid.h"
-#include "store/ui/tfiche.h"
+#include "fiche/datedgrid.h"
+#include "fiche/tfiche.h"
 
 #include <QComboBox>
 #include <QDateEdit>

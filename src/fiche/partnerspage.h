@@ -2,7 +2,7 @@
 // The partners page: one partner (a company or other body the association
 // deals with) at a time, its remarks and its dated amounts.
 
-#include "store/ui/recordpage.h"
+#include "fiche/recordpage.h"
 
 #include <QStringList>
 

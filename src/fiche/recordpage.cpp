@@ -1,9 +1,9 @@
-#include "store/ui/recordpage.h"
+#include "fiche/recordpage.h"
 
 #include "core/cp1252.h"
 #include "core/cp1252validator.h"
-#include "store/ui/datedgrid.h"
-#include "store/ui/tfiche.h"
+#include "fiche/datedgrid.h"
+#include "fiche/tfiche.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

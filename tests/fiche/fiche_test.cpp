@@ -1,8 +1,8 @@
 // The record window's own routing: what it writes back before it shows
 // another record, and the state a new store starts in.
 
-#include "store/ui/memberspage.h"
-#include "store/ui/tfiche.h"
+#include "fiche/memberspage.h"
+#include "fiche/tfiche.h"
 
 #include "support/fakedialogs.h"
 

@@ -1,9 +1,9 @@
 // The partners page: fields to block and back, codes, appending and deleting,
 // the keys, and the partners' own copy buffer.
 
-#include "store/ui/datedgrid.h"
-#include "store/ui/memberspage.h"
-#include "store/ui/partnerspage.h"
+#include "fiche/datedgrid.h"
+#include "fiche/memberspage.h"
+#include "fiche/partnerspage.h"
 #include "support/recordpages.h"
 
 #include <gtest/gtest.h>

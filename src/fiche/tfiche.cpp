@@ -1,4 +1,4 @@
-#include "store/ui/tfiche.h"
+#include "fiche/tfiche.h"
 
 #include "core/dialogs.h"
 #include "core/rightalign.h"
@@ -7,10 +7,10 @@
 #include "find/sort.h"
 #include "find/ui/listwindows.h"
 #include "settings/ui/settingsdialogs.h"
-#include "store/ui/activitiespage.h"
-#include "store/ui/memberspage.h"
-#include "store/ui/partnerspage.h"
-#include "store/ui/receiptspage.h"
+#include "fiche/activitiespage.h"
+#include "fiche/memberspage.h"
+#include "fiche/partnerspage.h"
+#include "fiche/receiptspage.h"
 
 #include <QApplication>
 #include <QGuiApplication>

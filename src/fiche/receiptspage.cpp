@@ -1,11 +1,11 @@
-#include "store/ui/receiptspage.h"
+#include "fiche/receiptspage.h"
 
 #include "core/clock.h"
 #include "core/cp1252validator.h"
 #include "core/formats.h"
 #include "store/receipts.h"
-#include "store/ui/datedgrid.h"
-#include "store/ui/tfiche.h"
+#include "fiche/datedgrid.h"
+#include "fiche/tfiche.h"
 
 #include <QApplication>
 #include <QComboBox>

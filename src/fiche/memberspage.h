@@ -1,7 +1,7 @@
 #pragma once
 // The members page: one member record, its remarks and its payments.
 
-#include "store/ui/recordpage.h"
+#include "fiche/recordpage.h"
 
 #include <QStringList>
 

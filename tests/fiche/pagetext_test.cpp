@@ -2,9 +2,9 @@
 // Windows-1252 characters, and nothing else of the user's text lost.
 
 #include "store/receipts.h"
-#include "store/ui/memberspage.h"
-#include "store/ui/receiptspage.h"
-#include "store/ui/tfiche.h"
+#include "fiche/memberspage.h"
+#include "fiche/receiptspage.h"
+#include "fiche/tfiche.h"
 
 #include "support/fakedialogs.h"
 
