@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 struct MenuItemDef
 {
@@ -51,5 +52,10 @@ namespace Menus {
 const QList<MenuDef> &mainMenus();
 // The tool bar, left to right.
 const QList<ToolDef> &toolButtons();
+
+// Commands that menu items and tool buttons name but that no part of the
+// program carries yet; their items stay inert. Every other command a menu
+// item or tool button names must have a handler.
+const QStringList &commandsToCome();
 
 } // namespace Menus

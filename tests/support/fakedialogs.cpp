@@ -1,5 +1,7 @@
 #include "support/fakedialogs.h"
 
+#include "support/fakeprinter.h"
+
 #include "core/clock.h"
 
 void FakeDialogs::message(const QString &text)
@@ -122,16 +124,19 @@ FakeDialogs &FakeDialogs::instance()
 void FakeDialogsEnvironment::SetUp()
 {
     Dialogs::install(&FakeDialogs::instance());
+    PrintService::install(&FakePrinter::instance());
 }
 
 void FakeDialogsEnvironment::TearDown()
 {
     Dialogs::install(nullptr);
+    PrintService::install(nullptr);
 }
 
 void VelmoraTest::SetUp()
 {
     FakeDialogs::instance().reset();
+    FakePrinter::instance().reset();
     // A Sunday in March 2026, at a quarter past ten.
     Clock::setFixed(QDateTime(QDate(2026, 3, 15), QTime(10, 15, 30)));
 }

@@ -51,7 +51,7 @@ public:
     static FakeDialogs &instance();
 };
 
-// Installs FakeDialogs::instance() and fixes the clock for the whole run.
+// Installs FakeDialogs::instance() and FakePrinter::instance() for the whole run.
 class FakeDialogsEnvironment : public ::testing::Environment
 {
 public:

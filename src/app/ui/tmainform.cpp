@@ -80,7 +80,7 @@ QAction *TMainForm::makeAction(const QString &name, const QString &text)
 
 void TMainForm::connectCommand(QAction *action, const QString &command)
 {
-    // Commands whose windows are not part of the program yet stay inert.
+    // Commands still to come stay inert (a test holds every other one bound).
     if (!m_handlers.contains(command))
         return;
     connect(action, &QAction::triggered, this, [this, command] {
@@ -229,6 +229,22 @@ void TMainForm::registerHandlers()
         {QStringLiteral("Typesdactivit1"), fiche(&TFiche::Types)},
         {QStringLiteral("Ouvrirautomatiquemrnt1"), [this] { Ouvrirautomatiquemrnt1Click(); }},
     };
+
+    // ---- Printing --------------------------------------------------------------
+
+
+    // ---- Treasury --------------------------------------------------------------
+
+
+    // ---- Statistics ------------------------------------------------------------
+
+
+    // ---- Letters ---------------------------------------------------------------
+
+
+    // ---- Office tools, calculators, help and About ----------------------------
+
+
 }
 
 // ---- Enabling ------------------------------------------------------------------

@@ -35,6 +35,10 @@ public:
     // A menu item or tool button by its name ("SaveItem", "SaveItemTool"...).
     QAction *action(const QString &name) const { return m_actions.value(name); }
     QLabel *hintPanel() const { return m_hintPanel; }
+    // Whether a command (a handler name of the menu tables) is carried out.
+    bool hasHandler(const QString &command) const { return m_handlers.contains(command); }
+    // The names of every command that has a handler.
+    QStringList handlerNames() const { return m_handlers.keys(); }
     QLabel *clockPanel() const { return m_clockPanel; }
 
     // The folder the program started in: settings, help and notepad live there.
