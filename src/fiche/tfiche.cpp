@@ -370,17 +370,14 @@ void TFiche::FormActivate(const QString &startDir)
         return;
     m_activated = true;
     m_settings.loadAll(startDir);
-    // The chart of accounts is one of the record window's lists.
-    m_store.ChartLines = m_settings.Chart;
-    m_settings.Chart.clear();
 }
 
 bool TFiche::saveSettings(const QString &startDir, const QString &currentFile)
 {
-    m_settings.Chart = m_store.ChartLines;
-    const bool saved = m_settings.saveAll(startDir, currentFile);
-    m_settings.Chart.clear();
-    return saved;
+    const QStringList failed = m_settings.saveAll(startDir, currentFile);
+    if (!failed.isEmpty())
+        Dialogs::current().error(SettingsFiles::unwrittenText(failed));
+    return failed.isEmpty();
 }
 
 void TFiche::GetIni(bool *autoOpen, QString *name) const
@@ -415,5 +412,4 @@ QString TFiche::Rset(const QString &text, int width) const
     return rightAlign(text, width, fontMetrics());
 }
 
-// ---- Not yet wired ------------------------------------------------------------------
 

@@ -107,12 +107,26 @@ public:
     void LeBureau();
     void Types();
 
+    // ---- Printing (tfiche_print.cpp) ------------------------------------------------
+
+
+    // ---- Treasury (tfiche_treasury.cpp) ------------------------------------------------
+
+
+    // ---- Statistics (tfiche_stats.cpp) -------------------------------------------------
+
+
+    // ---- Letters and office tools (tfiche_tools.cpp) ------------------------------------
+
+
     // Right alignment in the record window's font.
     QString Rset(const QString &text, int width) const;
 
     // The items of the activities' "Type" list.
     QStringList &activityTypes() { return m_settings.Types; }
     SettingsFiles &settings() { return m_settings; }
+    // The chart of accounts (ChartLines), the program's own.
+    RecordList &ChartLines() { return m_settings.Chart; }
 
 signals:
     // The receipt line grid took or lost the focus ("S&upprimer ligne").

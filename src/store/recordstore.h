@@ -61,7 +61,7 @@ public:
     RecordList &PartnerLines() { return lines(Kind::Partner); }
     RecordList &ActivityLines() { return lines(Kind::Activity); }
     RecordList &ReceiptLines() { return lines(Kind::Receipt); }
-    RecordList ChartLines;
+    // The chart of accounts is the program's (SettingsFiles::Chart), not a store's.
     RecordList JournalLines;
 
     QString FileName;

@@ -1,14 +1,13 @@
 #include "store/settingsfiles.h"
 
+#include "core/collation.h"
 #include "core/cp1252.h"
 #include "core/dialogs.h"
 #include "core/formats.h"
 #include "core/textfile.h"
 #include "settings/bureau.h"
 
-#include <QCollator>
 #include <QDir>
-#include <QLocale>
 
 #include <algorithm>
 #include <numeric>
@@ -111,12 +110,7 @@ bool SettingsFiles::chargeLines(const QString &dir, const QString &name, QString
 
 bool SettingsFiles::sauveLines(const QString &dir, const QString &name, const QStringList &lines)
 {
-    QString error;
-    if (!TextFile::writeLines(path(dir, name), lines, &error)) {
-        Dialogs::current().error(error);
-        return false;
-    }
-    return true;
+    return TextFile::writeLines(path(dir, name), lines);
 }
 
 bool SettingsFiles::ChargeSoc(const QString &dir)
@@ -181,13 +175,7 @@ int SettingsFiles::ChargePlc(const QString &dir)
 
 bool SettingsFiles::SauvePlc(const QString &dir)
 {
-    const QString file = path(dir, plcName());
-    QString error;
-    if (!Chart.save(file, &error)) {
-        Dialogs::current().error(error.isEmpty() ? TextFile::writeErrorText(file) : error);
-        return false;
-    }
-    return true;
+    return Chart.save(path(dir, plcName()));
 }
 
 void SettingsFiles::loadAll(const QString &dir)
@@ -199,14 +187,27 @@ void SettingsFiles::loadAll(const QString &dir)
     ChargeCombo(dir);
 }
 
-bool SettingsFiles::saveAll(const QString &dir, const QString &currentFile)
+QStringList SettingsFiles::saveAll(const QString &dir, const QString &currentFile)
 {
-    bool ok = SauveIni(dir, currentFile);
-    ok = SauveSoc(dir) && ok;
-    ok = SauveBur(dir) && ok;
-    ok = SauvePlc(dir) && ok;
-    ok = SauveCombo(dir) && ok;
-    return ok;
+    QStringList failed;
+    if (!SauveIni(dir, currentFile))
+        failed.append(iniName());
+    if (!SauveSoc(dir))
+        failed.append(socName());
+    if (!SauveBur(dir))
+        failed.append(burName());
+    if (!SauvePlc(dir))
+        failed.append(plcName());
+    if (!SauveCombo(dir))
+        failed.append(cbxName());
+    return failed;
+}
+
+QString SettingsFiles::unwrittenText(const QStringList &files)
+{
+    if (files.size() == 1)
+        return TextFile::writeErrorText(files.first());
+    return QStringLiteral("Impossible d'écrire les fichiers %1.").arg(files.join(QStringLiteral(", ")));
 }
 
 void SettingsFiles::GetIni(bool *autoOpen, QString *name) const
@@ -224,17 +225,15 @@ void SettingsFiles::SetIni(bool autoOpen)
 
 void SettingsFiles::sortChart(RecordList &chart)
 {
-    QCollator collator{QLocale(QLocale::French)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
     const int n = chart.size();
-    QStringList texts;
-    texts.reserve(n);
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(size_t(n));
     for (int i = 0; i < n; ++i)
-        texts.append(chart.at(i));
+        keys.push_back(Collation::sortKey(chart.at(i)));
     std::vector<int> order(static_cast<size_t>(n));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return collator.compare(texts.at(a), texts.at(b)) < 0; });
+                     [&](int a, int b) { return keys[size_t(a)].compare(keys[size_t(b)]) < 0; });
     // The bytes are moved as they are, so a line comes back exactly as read.
     RecordList sorted;
     for (int i : order)

@@ -5,8 +5,8 @@
 // once at start-up and written back at every normal close.
 //
 // A missing file leaves its values as they are, silently. A file that exists
-// but cannot be read or written, or a damaged "Velmora.ini", is reported
-// through the dialogs; the other files are still handled.
+// but cannot be read, or a damaged "Velmora.ini", is reported through the
+// dialogs; files that cannot be written are named to the caller.
 
 #include "core/recordlist.h"
 
@@ -40,7 +40,9 @@ public:
     QStringList Header;  // letterhead lines 1 to 7 at indexes 0 to 6
     QStringList Bureau;  // bureau lines 0 to 8
     QStringList Types;   // activity types, in the order shown
-    RecordList Chart;    // chart of accounts, in account order
+    // The chart of accounts, in account order: the program's own, not a
+    // store's, and kept here only.
+    RecordList Chart;
 
     // Each takes the folder that holds the files. Loading returns false when
     // something was reported; a missing file is not a failure.
@@ -57,9 +59,11 @@ public:
     bool SauvePlc(const QString &dir);
 
     // In the order ini, soc, bur, plc, combo. saveAll writes every file even
-    // when one fails, and is true only when all were written.
+    // when one fails and returns the names of those it could not write; the
+    // caller tells the user once (unwrittenText).
     void loadAll(const QString &dir);
-    bool saveAll(const QString &dir, const QString &currentFile);
+    QStringList saveAll(const QString &dir, const QString &currentFile);
+    static QString unwrittenText(const QStringList &files);
 
     // Automatic opening (AutoOpen is 1) and the last file's name.
     void GetIni(bool *autoOpen, QString *name) const;

@@ -43,7 +43,7 @@ TEST_F(SettingsFilesTest, FirstStartWithoutFilesThenCloseCreatesAllFive)
     EXPECT_TRUE(s.Types.isEmpty());
     EXPECT_EQ(s.ChargePlc(dir.path()), 0);
 
-    EXPECT_TRUE(s.saveAll(dir.path(), QString()));
+    EXPECT_TRUE(s.saveAll(dir.path(), QString()).isEmpty());
     EXPECT_EQ(bytesOf("Velmora.ini"), QByteArray("\r\n0\r\n0\r\n0\r\n0\r\n"));
     EXPECT_EQ(bytesOf("Velmora.soc"), QByteArray("\r\n").repeated(7));
     EXPECT_EQ(bytesOf("Velmora.bur"), QByteArray("\r\n").repeated(9));
@@ -141,15 +141,17 @@ TEST_F(SettingsFilesTest, ChartIsSortedByAccountThenLabelIgnoringCase)
                                                  "50000  \xE9pargne\r\n50000  fonds\r\n60100  Achats\r\n"));
 }
 
-TEST_F(SettingsFilesTest, AFailedWriteIsReportedAndTheOtherFilesAreStillWritten)
+TEST_F(SettingsFilesTest, FailedWritesAreNamedTogetherAndTheOtherFilesAreStillWritten)
 {
-    // A folder where the letterhead file should be makes that one write fail.
+    // Folders where the letterhead and the chart should be make those writes fail.
     ASSERT_TRUE(QDir(dir.path()).mkdir("Velmora.soc"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Velmora.plc"));
     s.Types = {"Stage"};
-    EXPECT_FALSE(s.saveAll(dir.path(), "club.adh"));
-    EXPECT_EQ(dialogs().texts("error"), QStringList{"Impossible d'écrire le fichier Velmora.soc."});
+    const QStringList failed = s.saveAll(dir.path(), "club.adh");
+    EXPECT_EQ(failed, (QStringList{"Velmora.soc", "Velmora.plc"}));
+    EXPECT_EQ(SettingsFiles::unwrittenText(failed), "Impossible d'écrire les fichiers Velmora.soc, Velmora.plc.");
+    EXPECT_TRUE(dialogs().calls.isEmpty());
     EXPECT_TRUE(bytesOf("Velmora.ini").startsWith("club.adh\r\n"));
     EXPECT_EQ(bytesOf("Velmora.bur"), QByteArray("\r\n").repeated(9));
-    EXPECT_EQ(bytesOf("Velmora.plc"), QByteArray());
     EXPECT_EQ(bytesOf("Velmora.cbx"), QByteArray("[TYPE]\r\nStage\r\n"));
 }

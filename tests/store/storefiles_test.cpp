@@ -335,17 +335,6 @@ TEST_F(StoreFilesTest, TheFirstRecordWrittenInAnEmptyStoreIsCounted)
     EXPECT_EQ(store.state(Kind::Activity).count, 1);
 }
 
-TEST_F(StoreFilesTest, ANewStoreKeepsTheChartOfAccounts)
-{
-    // The chart is the program's, written back at closing: a new store must
-    // not leave an empty chart to be written over it.
-    store.ChartLines.setStringList({"60100  Achats", "70600  Prestations"});
-    store.JournalLines.setStringList({"écriture"});
-    store.Nouveau();
-    EXPECT_EQ(store.ChartLines.size(), 2);
-    EXPECT_TRUE(store.JournalLines.isEmpty());
-}
-
 TEST_F(StoreFilesTest, TheNextCodeFollowsEveryChangeOfTheList)
 {
     EXPECT_EQ(store.nextCode(Kind::Member), 10001);
