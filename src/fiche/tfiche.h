@@ -116,7 +116,10 @@ public:
     // ---- Statistics (tfiche_stats.cpp) -------------------------------------------------
 
 
-    // ---- Letters and office tools (tfiche_tools.cpp) ------------------------------------
+    // ---- Letters (tfiche_letters.cpp) -----------------------------------------------------
+
+
+    // ---- Office tools (tfiche_tools.cpp) ---------------------------------------------------
 
 
     // Right alignment in the record window's font.

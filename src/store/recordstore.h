@@ -71,6 +71,8 @@ public:
     bool StoreModified = false;
 
     bool TestModif() const { return StoreModified; }
+    // Something in the store changed: the next save writes it.
+    void markModified() { StoreModified = true; }
 
     // ---- Blocks ---------------------------------------------------------------
     static int fixedLineCount(Kind k);
