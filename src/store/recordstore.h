@@ -230,7 +230,7 @@ public:
 
     // A test on a block of the kind.
     using BlockTest = std::function<bool(const BlockRef &)>;
-    // The walk of Part "filtered walk": the nearest qualifying block number in
+    // A filtered walk: the nearest qualifying block number in
     // the direction of the move; the index stays when none qualifies.
     bool walk(Kind k, Move m, const BlockTest &test);
 
