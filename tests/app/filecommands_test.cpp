@@ -18,7 +18,7 @@ protected:
     {
         RecordStore &store = form.fiche()->store();
         store.MemberLines().replace(store.findBlock(Kind::Member, 0) + 3, name);
-        store.StoreModified = true;
+        store.markModified();
     }
 
     // A new store holding one member, not saved yet.

@@ -107,7 +107,7 @@ TEST_F(SaveCommitTest, AFailedOrStoppedSaveLeavesOneWholeStoreAfterTheNextOpenin
         QString error;
         const bool saved = store.Sauve(m, &error);
         CommitFiles::install(nullptr);
-        EXPECT_TRUE(saved == error.isEmpty() && saved == !store.StoreModified) << error.toStdString();
+        EXPECT_TRUE(saved == error.isEmpty() && saved == !store.TestModif()) << error.toStdString();
         return saved;
     };
     // A store beside, stopped in the middle of its renames, is left alone.

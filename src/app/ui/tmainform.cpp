@@ -468,7 +468,7 @@ bool TMainForm::SaveAs()
     if (TextFile::exists(target) && !Dialogs::current().okCancel(QStringLiteral("Ce fichier existe déjà")))
         return false;
     // A copy under a new name is written even when nothing changed.
-    m_fiche->store().StoreModified = true;
+    m_fiche->store().markModified();
     if (!m_fiche->Sauve(target))
         return false;
     CurrentFile = target;
