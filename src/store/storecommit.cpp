@@ -162,8 +162,13 @@ bool CommitFiles::write(const QString &path, const QByteArray &bytes)
 bool CommitFiles::syncFile(int handle)
 {
 #ifdef Q_OS_UNIX
+#ifdef Q_OS_LINUX
+    const int synced = ::fdatasync(handle); // the data and its size, not the times
+#else
+    const int synced = ::fsync(handle);
+#endif
     // A file system that cannot sync says so; it is not a failed write.
-    return ::fsync(handle) == 0 || errno == EINVAL || errno == ENOTSUP;
+    return synced == 0 || errno == EINVAL || errno == ENOTSUP;
 #elif defined(Q_OS_WIN)
     return ::_commit(handle) == 0;
 #else
