@@ -7,6 +7,7 @@
 #include "store/storecommit.h"
 
 #include <cstdio>
+#include <utility>
 
 // Without the syncs, which only a power cut needs, a hundred saves take seconds.
 class SpeakingFiles : public CommitFiles
