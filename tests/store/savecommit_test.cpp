@@ -188,10 +188,14 @@ TEST(SaveKill, AKilledSaveLeavesTheWholeOldStoreOrTheWholeNewOne)
         child.waitForFinished();
         return clock.nsecsElapsed() / 1000;
     };
-    const qint64 saveUs = save(1, "saving", -1);
-    ASSERT_EQ(onDisk(member, versions), 1);
-    const qint64 renamesUs = save(0, "renaming", -1);
-    ASSERT_EQ(onDisk(member, versions), 0);
+    // The shortest of three, the least disturbed by a busy machine.
+    qint64 saveUs = LLONG_MAX, renamesUs = LLONG_MAX;
+    for (int i = 0; i < 3; ++i) {
+        saveUs = std::min(saveUs, save(1, "saving", -1));
+        ASSERT_EQ(onDisk(member, versions), 1);
+        renamesUs = std::min(renamesUs, save(0, "renaming", -1));
+        ASSERT_EQ(onDisk(member, versions), 0);
+    }
 
     std::mt19937 random(8);
     const int rounds = 100;
