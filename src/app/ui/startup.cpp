@@ -1,12 +1,15 @@
 #include "app/ui/startup.h"
 
 #include "app/display.h"
+#include "app/ui/appicon.h"
 #include "app/ui/qtdialogs.h"
 #include "app/ui/tmainform.h"
 #include "app/ui/tsplash.h"
 #include "core/dialogs.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -27,6 +30,12 @@ bool Startup::installFrenchTranslation(QApplication &app)
 std::unique_ptr<TMainForm> Startup::start(QApplication &app, bool installRealDialogs)
 {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    // The desktop matches the windows with the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(AppIcon::id());
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(AppIcon::image(size)));
+    QApplication::setWindowIcon(icon);
     installFrenchTranslation(app);
     if (installRealDialogs) {
         static QtDialogs dialogs;
