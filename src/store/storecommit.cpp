@@ -1,5 +1,6 @@
 #include "store/storecommit.h"
 
+#include "core/clock.h"
 #include "core/textfile.h"
 
 #include <QDir>
@@ -7,8 +8,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -34,15 +37,19 @@ CommitFiles *g_files = &g_ownFiles;
 
 const QByteArray kRecordHeader = QByteArrayLiteral("Velmora enregistrement 1");
 
+const QString kBackupFolder = QStringLiteral("Sauvegardes");
+const QString kStampFormat = QStringLiteral("yyyy-MM-dd hh-mm-ss");
+
 // The names of one store's save, from the member file's whole name.
 struct Names
 {
     QString folder;
-    QString base; // ".club.adh.enreg"
+    QString member; // "club.adh"
+    QString base;   // ".club.adh.enreg"
 
     explicit Names(const QString &memberFile)
-        : folder(QFileInfo(memberFile).path()),
-          base(QLatin1Char('.') + QFileInfo(memberFile).fileName() + QStringLiteral(".enreg"))
+        : folder(QFileInfo(memberFile).path()), member(QFileInfo(memberFile).fileName()),
+          base(QLatin1Char('.') + member + QStringLiteral(".enreg"))
     {
     }
     QString path(const QString &name) const { return folder + QLatin1Char('/') + name; }
@@ -60,6 +67,44 @@ struct Names
     {
         static const QRegularExpression suffix(QStringLiteral("^-(annule|ecrit|nouveau-\\d+|ancien-\\d+)$"));
         return name.startsWith(base) && suffix.match(name.mid(base.size())).hasMatch();
+    }
+
+    QString backups() const { return path(kBackupFolder); }
+    QString inBackups(const QString &name) const { return backups() + QLatin1Char('/') + name; }
+    // A backup while it is filled, and one on its way out: hidden, so neither
+    // counts as a backup.
+    QString backupDraft() const { return inBackups(base + QStringLiteral("-sauvegarde")); }
+    QString backupTrash() const { return inBackups(base + QStringLiteral("-supprime")); }
+
+    // "club.adh 2026-12-07 14-05-33" and "club.adh 2026-12-07 14-05-33 2" are
+    // backups of club.adh, in the order of their date and number; the folders
+    // of other stores, even "club.adh 2026-12-07 14-05-33.adh", are not.
+    struct BackupName
+    {
+        QString name;
+        QString stamp;
+        int number;
+        bool operator<(const BackupName &o) const { return stamp != o.stamp ? stamp < o.stamp : number < o.number; }
+    };
+    std::optional<BackupName> backupName(const QString &name) const
+    {
+        static const QRegularExpression tail(
+            QStringLiteral("^ (\\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d)(?: ([1-9]\\d{0,8}))?$"));
+        if (!name.startsWith(member))
+            return std::nullopt;
+        const QRegularExpressionMatch m = tail.match(name.mid(member.size()));
+        if (!m.hasMatch())
+            return std::nullopt;
+        return BackupName{name, m.captured(1), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt()};
+    }
+    QList<BackupName> backupNames() const
+    {
+        QList<BackupName> out;
+        for (const QString &name : QDir(backups()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            if (const std::optional<BackupName> b = backupName(name))
+                out.append(*b);
+        std::sort(out.begin(), out.end());
+        return out;
     }
 };
 
@@ -104,20 +149,97 @@ bool readRecord(const QString &path, const Names &names, QList<StoreCommit::Entr
     return true;
 }
 
+// A folder and what it holds, through the file operations of a save.
+bool removeTree(const QString &path)
+{
+    if (!exists(path))
+        return true;
+    CommitFiles &files = CommitFiles::current();
+    bool ok = true;
+    for (const QString &name : QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        ok = files.remove(path + QLatin1Char('/') + name) && ok;
+    return files.remove(path) && ok;
+}
+
+// The oldest backups beyond the kept number leave the count by a rename, then
+// their files go.
+void rotateBackups(const Names &n)
+{
+    CommitFiles &files = CommitFiles::current();
+    if (!removeTree(n.backupTrash()))
+        return;
+    const QList<Names::BackupName> backups = n.backupNames();
+    for (qsizetype i = 0; i + StoreCommit::kBackupsKept < backups.size(); ++i)
+        if (!files.rename(n.inBackups(backups[i].name), n.backupTrash()) || !removeTree(n.backupTrash()))
+            return;
+}
+
+// The files the save replaced, kept whole as its backup, or not at all: they
+// are gathered in the hidden draft, which takes its dated name once it holds
+// them all. A save finished again after a kill goes on with the draft it left.
+void keepBackup(const Names &n, const QList<StoreCommit::Entry> &entries)
+{
+    CommitFiles &files = CommitFiles::current();
+    const QString draft = n.backupDraft();
+    auto kept = [&](const StoreCommit::Entry &e) { return draft + QLatin1Char('/') + e.target; };
+    bool any = false, whole = true;
+    for (const StoreCommit::Entry &e : entries) {
+        if (!e.existed)
+            continue;
+        any = true;
+        whole = whole && (exists(n.path(e.old)) || exists(kept(e)));
+    }
+    if (!any || !whole || !QDir().mkpath(draft)) {
+        removeTree(draft);
+        return;
+    }
+    for (const StoreCommit::Entry &e : entries) {
+        if (e.existed && exists(n.path(e.old)) && !files.rename(n.path(e.old), kept(e))) {
+            removeTree(draft);
+            return;
+        }
+    }
+    QString name = n.member + QLatin1Char(' ') + Clock::now().toString(kStampFormat);
+    for (int i = 2; exists(n.inBackups(name)); ++i)
+        name = n.member + QLatin1Char(' ') + Clock::now().toString(kStampFormat) + QStringLiteral(" %1").arg(i);
+    if (!files.rename(draft, n.inBackups(name))) {
+        removeTree(draft);
+        return;
+    }
+    files.syncFolder(n.backups());
+}
+
+// What follows the renames of a save: its backup, the rotation, and the old
+// files that could not be kept removed.
+void finish(const Names &n, const QList<StoreCommit::Entry> &entries)
+{
+    CommitFiles &files = CommitFiles::current();
+    files.syncFolder(n.folder);
+    keepBackup(n, entries);
+    rotateBackups(n);
+    for (const StoreCommit::Entry &e : entries)
+        files.remove(n.path(e.old));
+}
+
 // Every new content in its place. Each file's step depends on that file alone,
 // so running it again after a kill finishes what is left.
 bool forward(const Names &n, const QList<StoreCommit::Entry> &entries)
 {
     CommitFiles &files = CommitFiles::current();
     bool ok = true;
-    for (const StoreCommit::Entry &e : entries)
-        if (exists(n.path(e.fresh)) && !files.rename(n.path(e.fresh), n.path(e.target)))
+    for (const StoreCommit::Entry &e : entries) {
+        if (!exists(n.path(e.fresh)))
+            continue;
+        // The file the save replaces is moved aside first, as the save itself
+        // does, so that its backup is whole.
+        if (e.existed && !exists(n.path(e.old)) && exists(n.path(e.target)))
+            files.rename(n.path(e.target), n.path(e.old));
+        if (!files.rename(n.path(e.fresh), n.path(e.target)))
             ok = false;
+    }
     if (!ok)
         return false;
-    files.syncFolder(n.folder);
-    for (const StoreCommit::Entry &e : entries)
-        files.remove(n.path(e.old));
+    finish(n, entries);
     return true;
 }
 
@@ -299,9 +421,7 @@ bool StoreCommit::commit(QString *error)
         return false;
     }
 
-    files.syncFolder(n.folder);
-    for (const Entry &e : m_entries)
-        files.remove(n.path(e.old));
+    finish(n, m_entries);
     // A record that comes back after a power cut only finishes what is done.
     files.remove(n.record());
     return true;
@@ -333,5 +453,21 @@ bool StoreCommit::recover(const QString &memberFile, QString *error)
     for (const QString &name : names)
         if (n.isOwn(name))
             CommitFiles::current().remove(n.path(name));
+    removeTree(n.backupDraft());
+    removeTree(n.backupTrash());
     return true;
+}
+
+QString StoreCommit::backupFolder(const QString &memberFile)
+{
+    return Names(memberFile).backups();
+}
+
+QStringList StoreCommit::backups(const QString &memberFile)
+{
+    const Names n(memberFile);
+    QStringList out;
+    for (const Names::BackupName &b : n.backupNames())
+        out.append(n.inBackups(b.name));
+    return out;
 }

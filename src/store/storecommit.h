@@ -14,10 +14,22 @@
 // ".club.adh.enreg-" + a fixed word: hidden, tied to the member file's whole
 // name, and ending in no extension a store derives, so neither this store nor
 // another store of the folder ever uses those names.
+//
+// Backups: the files a save replaces are not thrown away but kept, under their
+// own names, in a folder "Sauvegardes/club.adh 2026-12-07 14-05-33" beside the
+// member file (the date and time of the save; " 2", " 3"... after it for a
+// second save within the same second). Any Velmora opens such a folder's
+// club.adh as a store. The folder is filled under a hidden name and given its
+// dated name by one rename once it is whole, after every new file is in place:
+// a failed save makes no backup, and a save stopped while it fills one leaves
+// a hidden folder that no one counts and the next save of the store removes.
+// The five newest backups of a store are kept; older ones are removed, each
+// by a rename out of the count first.
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The file operations a save is made of. The program uses this one; tests
 // install a subclass that fails on cue.
@@ -66,6 +78,12 @@ public:
 
     // The commit record's path; every other file of a save begins with it + "-".
     static QString recordPath(const QString &memberFile);
+
+    static constexpr int kBackupsKept = 5;
+    // The folder beside the member file that holds the backups of its stores.
+    static QString backupFolder(const QString &memberFile);
+    // The backups of the store, oldest first.
+    static QStringList backups(const QString &memberFile);
 
     // One file of a save, as the commit record lists it. Names are of files
     // in the member file's folder.

@@ -6,6 +6,8 @@
 #include "store/recordstore.h"
 #include "store/storecommit.h"
 
+#include "core/clock.h"
+
 #include "support/fakedialogs.h"
 
 #include <QDir>
@@ -27,17 +29,21 @@ QFile storeFile(const QString &member, int f)
     return QFile(RecordStore::withExtension(member, QStringList{"adh", "par", "atv", "jnl", "rcu"}[f]));
 }
 
-// Two versions of a store, `blocks` blocks a file; no line is in both.
+// Version v of a store, `blocks` blocks a file; no line is in two versions.
+QList<QByteArray> storeVersion(int v, int blocks)
+{
+    QList<QByteArray> files(5);
+    for (int f = 0; f < 5; ++f)
+        for (int n = 0; n < blocks; ++n)
+            files[f] += QStringLiteral("<BLOC%1>\r\nv%2 fiche %3 %4\r\nv%2 fiche %3 %4\r\n</BLOC%1>\r\n")
+                            .arg(n, 4, 10, QLatin1Char('0')).arg(v).arg(n).arg(QString(60, QLatin1Char('-')))
+                            .toLatin1();
+    return files;
+}
+
 Versions storeVersions(int blocks)
 {
-    Versions files{QList<QByteArray>(5), QList<QByteArray>(5)};
-    for (int v = 0; v < 2; ++v)
-        for (int f = 0; f < 5; ++f)
-            for (int n = 0; n < blocks; ++n)
-                files[v][f] += QStringLiteral("<BLOC%1>\r\nv%2 fiche %3 %4\r\nv%2 fiche %3 %4\r\n</BLOC%1>\r\n")
-                                   .arg(n, 4, 10, QLatin1Char('0')).arg(v).arg(n).arg(QString(60, QLatin1Char('-')))
-                                   .toLatin1();
-    return files;
+    return {storeVersion(0, blocks), storeVersion(1, blocks)};
 }
 
 void putStore(const QString &member, const QList<QByteArray> &files)
@@ -59,6 +65,49 @@ int onDisk(const QString &member, const Versions &versions)
         files.append(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("absent"));
     }
     return files == versions[0] ? 0 : files == versions[1] ? 1 : files == QList<QByteArray>(5, "absent") ? 2 : -1;
+}
+
+// The version of the store among 0 to last, or -1.
+int versionOf(const QString &member, int last)
+{
+    static QList<QList<QByteArray>> known;
+    while (known.size() <= last)
+        known.append(storeVersion(int(known.size()), 2));
+    QList<QByteArray> files;
+    for (int f = 0; f < 5; ++f) {
+        QFile file = storeFile(member, f);
+        files.append(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
+    return int(known.mid(0, last + 1).indexOf(files));
+}
+
+// Each backup of the store, oldest first, by name and version; -1 for one
+// that is not five files of one version.
+QStringList backupsOf(const QString &member, int last)
+{
+    QStringList out;
+    for (const QString &b : StoreCommit::backups(member)) {
+        const bool five = QDir(b).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size() == 5;
+        out += QFileInfo(b).fileName() + QStringLiteral(": %1").arg(five ? versionOf(b + "/club.adh", last) : -1);
+    }
+    return out;
+}
+
+int entriesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size();
+}
+
+// Saves version v over the store, from a store loaded beside it.
+bool saveVersion(const QString &member, int v)
+{
+    const QString source = QFileInfo(member).path() + "/source/club.adh";
+    putStore(source, storeVersion(v, 2));
+    RecordStore store;
+    store.Charge(source);
+    store.markModified();
+    QString error;
+    return store.Sauve(member, &error);
 }
 
 // What saves left in the folder: their files are all hidden.
@@ -157,6 +206,85 @@ TEST_F(SaveCommitTest, AFailedOrStoppedSaveLeavesOneWholeStoreAfterTheNextOpenin
     EXPECT_EQ(hiddenIn(dir), QStringList());
 }
 
+TEST_F(SaveCommitTest, EverySaveKeepsTheFilesItReplacesAndTheFiveNewestBackupsStay)
+{
+    QTemporaryDir dir;
+    const QString member = dir.filePath("club.adh");
+    // Neither another store's backup nor a folder of the user's counts.
+    for (const char *other : {"club.adh 2020-01-01 00-00-00.adh", "club.adh2 2020-01-01 00-00-00", "Mes papiers"})
+        QDir().mkpath(dir.filePath(QStringLiteral("Sauvegardes/") + other));
+    const QDateTime t(QDate(2026, 12, 7), QTime(14, 5, 33));
+    QStringList expected;
+    for (int v = 0; v < 9; ++v) {
+        // The last two saves within one second.
+        Clock::setFixed(t.addSecs(std::min(v, 7)));
+        ASSERT_TRUE(saveVersion(member, v));
+        if (v > 0)
+            expected += QStringLiteral("club.adh 2026-12-07 14-05-%1%2: %3")
+                            .arg(33 + std::min(v, 7)).arg(v == 8 ? " 2" : "").arg(v - 1);
+        if (expected.size() > StoreCommit::kBackupsKept)
+            expected.removeFirst();
+        ASSERT_EQ(backupsOf(member, v).join(" | ").toStdString(), expected.join(" | ").toStdString()) << v;
+    }
+    EXPECT_EQ(entriesIn(dir.filePath("Sauvegardes")), 5 + 3);
+}
+
+TEST_F(SaveCommitTest, AFailedOrStoppedSaveMakesNoBackupAndNeverLeavesHalfOne)
+{
+    QTemporaryDir dir;
+    const QString member = dir.filePath("club.adh");
+    QDateTime t(QDate(2026, 12, 7), QTime(8, 0, 0));
+    int current = 0;
+    for (; current < 6; ++current) {
+        Clock::setFixed(t = t.addSecs(1));
+        ASSERT_TRUE(saveVersion(member, current));
+    }
+    --current;
+    int stopped = 0, undone = 0;
+    // way 0: rename k + 1 fails alone; 1: the save stops at operation k.
+    for (int way = 0; way < 2; ++way)
+        for (int k = 0; k < 100; ++k) {
+            const QStringList before = backupsOf(member, current);
+            FailingFiles files;
+            files.dieAt = way == 1 ? k : INT_MAX;
+            files.failRename = [=](int n) { return way == 0 && n == k + 1; };
+            Clock::setFixed(t = t.addSecs(1));
+            CommitFiles::install(&files);
+            const bool saved = saveVersion(member, current + 1);
+            CommitFiles::install(nullptr);
+            const bool untouched = way == 0 ? files.renames <= k : files.ops <= files.dieAt;
+            ASSERT_TRUE(RecordStore().Charge(member));
+            const int now = versionOf(member, current + 1);
+            const QStringList after = backupsOf(member, current + 1);
+            ASSERT_TRUE(now == current || now == current + 1) << way << " " << k;
+            EXPECT_EQ(entriesIn(dir.filePath("Sauvegardes")), after.size()) << "a draft is left " << way << " " << k;
+            if (now == current) {
+                EXPECT_FALSE(saved);
+                EXPECT_EQ(after.join(" | ").toStdString(), before.join(" | ").toStdString()) << way << " " << k;
+                ++undone;
+            } else {
+                const QString kept = QStringLiteral("club.adh %1: %2").arg(t.toString("yyyy-MM-dd hh-mm-ss")).arg(current);
+                // A stopped save is finished, backup and rotation included; a
+                // failing rename may cost the backup or delay the rotation,
+                // never make half a backup.
+                const QStringList all = QStringList(before) << kept;
+                const QStringList newest = all.mid(std::max<qsizetype>(0, all.size() - StoreCommit::kBackupsKept));
+                auto suffixOf = [&](const QStringList &l) { return l.mid(l.size() - after.size()) == after; };
+                if (way == 1)
+                    EXPECT_EQ(after.join(" | ").toStdString(), newest.join(" | ").toStdString()) << k;
+                else
+                    EXPECT_TRUE(after.size() <= 6 && (suffixOf(all) || suffixOf(before)) && !after.join(" ").contains(": -1"))
+                        << k << " " << after.join(" | ").toStdString();
+                current = now;
+            }
+            stopped += !untouched;
+            if (untouched)
+                break;
+        }
+    EXPECT_GT(stopped, 20);
+    EXPECT_GT(undone, 5);
+}
+
 TEST(SaveKill, AKilledSaveLeavesTheWholeOldStoreOrTheWholeNewOne)
 {
     QTemporaryDir dir;
@@ -212,6 +340,11 @@ TEST(SaveKill, AKilledSaveLeavesTheWholeOldStoreOrTheWholeNewOne)
         version = onDisk(member, versions);
         ASSERT_GE(version, 0) << "round " << r;
         ASSERT_EQ(hiddenIn(dir), QStringList()) << "round " << r;
+        // Every backup is a whole version; nothing half made is left beside them.
+        const QStringList backups = StoreCommit::backups(member);
+        for (const QString &b : backups)
+            ASSERT_TRUE(entriesIn(b) == 5 && onDisk(b + "/club.adh", versions) >= 0) << "round " << r;
+        ASSERT_EQ(entriesIn(StoreCommit::backupFolder(member)), backups.size()) << "round " << r;
         done += version == from;
     }
     std::printf("%d kills in a save of %lld us (renames: the last %lld us): %d during the renames, %d of them with "
