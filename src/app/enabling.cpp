@@ -1,5 +1,7 @@
 #include "app/enabling.h"
 
+#include <algorithm>
+
 namespace {
 
 // Columns: at start, Valide, members, partners, activities, receipts.
@@ -112,11 +114,31 @@ QChar Enabling::value(const QString &name, Column column)
     return kUntouched;
 }
 
-void Enabling::apply(Column column, const std::function<void(const QString &, bool)> &set)
+const QStringList &Enabling::storeWriters()
 {
+    static const QStringList names{
+        QStringLiteral("SaveItem"),        QStringLiteral("SaveItemTool"),       QStringLiteral("Importer1"),
+        QStringLiteral("Coller1"),         QStringLiteral("Coller1Tool"),        QStringLiteral("Trer1"),
+        QStringLiteral("Trier1"),          QStringLiteral("Nouvellefiche1"),     QStringLiteral("Nouvellefiche1Tool"),
+        QStringLiteral("Supprimerfiche1"), QStringLiteral("Nouveaureu1"),        QStringLiteral("Supprimerreu1"),
+        QStringLiteral("Supprimerligne1"), QStringLiteral("Saisiedescritures1"), QStringLiteral("Plandetrsorerie1"),
+        QStringLiteral("Planning1"),       QStringLiteral("Messages1"),
+    };
+    return names;
+}
+
+void Enabling::apply(Column column, const std::function<void(const QString &, bool)> &set, bool readOnly)
+{
+    const QStringList &writers = storeWriters();
     for (const Row &r : table()) {
         const QChar v = r.values.at(column);
-        if (v != kUntouched)
+        if (readOnly && writers.contains(r.name))
+            set(r.name, false);
+        else if (v != kUntouched)
             set(r.name, v == QLatin1Char('1'));
     }
+    // The writers the table does not name are otherwise always available.
+    for (const QString &name : writers)
+        if (std::none_of(table().begin(), table().end(), [&](const Row &r) { return r.name == name; }))
+            set(name, !readOnly);
 }

@@ -28,7 +28,15 @@ inline constexpr QChar kUntouched{u'\u00B7'};
 // that the table does not name.
 QChar value(const QString &name, Column column);
 
-// Calls set(name, enabled) for every command that the column sets.
-void apply(Column column, const std::function<void(const QString &, bool)> &set);
+// The commands that change the open store or write beside it (its journal,
+// treasury plan, planning, messages): a store opened read-only, because
+// another program holds it, offers none of them. "Enregistrer sous..." stays:
+// it keeps the changes in another store.
+const QStringList &storeWriters();
+
+// Calls set(name, enabled) for every command that the column sets. With
+// readOnly, every store writer is disabled whatever the column says; without
+// it, those the table never names are enabled again.
+void apply(Column column, const std::function<void(const QString &, bool)> &set, bool readOnly = false);
 
 } // namespace Enabling

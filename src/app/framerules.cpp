@@ -57,3 +57,8 @@ QString FrameRules::saveQuestion(const QString &currentFile)
     return QStringLiteral("Enregistrer changements dans ") + QFileInfo(currentFile).fileName()
            + QStringLiteral(" ?");
 }
+
+QString FrameRules::readOnlyTitle(const QString &caption)
+{
+    return QStringLiteral("Velmora - [%1] (lecture seule)").arg(caption);
+}

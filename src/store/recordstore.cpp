@@ -232,13 +232,20 @@ void RecordStore::Nouveau()
     ActivityFileName.clear();
     ReceiptFileName.clear();
     m_modified = false;
+    m_lock.release();
+    m_readOnly = false;
 }
 
 bool RecordStore::Charge(const QString &name)
 {
+    // The store's files are another program's to finish when it holds them.
+    // A save stopped during its renames may have taken the member file away
+    // for a moment: the lock is asked for whether it is there or not.
+    StoreLock lock;
+    const bool readOnly = !name.isEmpty() && lock.acquire(name) == StoreLock::Result::HeldByOther;
     // A save that was stopped is completed or undone before anything is read.
     QString interrupted;
-    if (!StoreCommit::recover(name, &interrupted)) {
+    if (!readOnly && !StoreCommit::recover(name, &interrupted)) {
         Dialogs::current().error(interrupted);
         return false;
     }
@@ -288,6 +295,8 @@ bool RecordStore::Charge(const QString &name)
     for (int k = 0; k < 4; ++k)
         resetKind(Kind(k));
     JournalLines.clear();
+    m_lock = member.isEmpty() ? StoreLock() : std::move(lock);
+    m_readOnly = readOnly && !member.isEmpty();
     FileName = member;
     Synchro();
     if (src[0].present)
@@ -326,6 +335,21 @@ bool RecordStore::Sauve(const QString &name, QString *error, QStringList *keptOr
     if (name.isEmpty()) {
         if (error)
             *error = QStringLiteral("Aucun nom de fichier pour enregistrer.");
+        return false;
+    }
+    // Another program's store is never written over: neither the one opened
+    // read-only nor another one it holds.
+    const bool own = !FileName.isEmpty() && StoreLock::lockPath(name) == StoreLock::lockPath(FileName);
+    if (own && m_readOnly) {
+        if (error)
+            *error = StoreLock::readOnlySaveText(name);
+        return false;
+    }
+    StoreLock lock;
+    StoreLock::Holder holder;
+    if (!own && lock.acquire(name, &holder) == StoreLock::Result::HeldByOther) {
+        if (error)
+            *error = StoreLock::heldSaveText(name, holder);
         return false;
     }
     for (int k = 0; k < 4; ++k)
@@ -373,6 +397,10 @@ bool RecordStore::Sauve(const QString &name, QString *error, QStringList *keptOr
     if (!commit.commit(error))
         return false;
 
+    if (!own) {
+        m_lock = std::move(lock);
+        m_readOnly = false;
+    }
     FileName = name;
     Synchro();
     m_modified = false;

@@ -7,6 +7,7 @@
 #include "core/recordlist.h"
 #include "store/blockindex.h"
 #include "store/layouts.h"
+#include "store/storelock.h"
 
 #include <QByteArray>
 #include <QList>
@@ -125,17 +126,27 @@ public:
     // The file a kind's list is loaded from and saved to.
     QString filePath(Kind k) const;
 
+    // Empties the store and lets go of the store's lock.
     void Nouveau();
     // Loads the store of the member file, after finishing or undoing a save of it
     // that was stopped; false with a message shown when that fails or a file
-    // that exists cannot be read (the store then stays as it was).
+    // that exists cannot be read (the store then stays as it was). The store's
+    // lock is taken; when another running program holds it, the store is
+    // opened read-only, and left as its files are (a save of the other
+    // program's is not finished or undone from here).
     bool Charge(const QString &name);
     // Writes the store under the member file name when StoreModified is set; the
     // shown records must have been written back first. False with *error set when
-    // a file cannot be written; the flags and the files stay as they were. A
-    // file that loading repaired is first kept as it was found, beside it with
-    // ".bak" appended; those copies are named in *keptOriginals.
+    // a file cannot be written, when the store is read-only and the name is its
+    // own, or when another program holds the store of that name; the flags and
+    // the files stay as they were. A file that loading repaired is first kept as
+    // it was found, beside it with ".bak" appended; those copies are named in
+    // *keptOriginals. Saved under another name, the store takes that store's
+    // lock and is no longer read-only.
     bool Sauve(const QString &name, QString *error, QStringList *keptOriginals = nullptr);
+    // Opened while another running program held it: it cannot be saved under
+    // its own name.
+    bool isReadOnly() const { return m_readOnly; }
 
     // ---- Maintenance ----------------------------------------------------------
     // Whether every block of the list closes with its own closing tag before
@@ -249,6 +260,8 @@ private:
 
     std::array<KindState, 4> m_kinds;
     bool m_modified = false;
+    StoreLock m_lock;
+    bool m_readOnly = false;
     // The last next code of each kind and the list state it was computed on:
     // reading a record asks for it each time, moving changes nothing in the list.
     struct CodeCache

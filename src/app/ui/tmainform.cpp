@@ -5,6 +5,7 @@
 #include "core/dialogs.h"
 #include "core/textfile.h"
 #include "fiche/tfiche.h"
+#include "store/storelock.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,6 +22,7 @@
 #include <QToolBar>
 
 #include <exception>
+#include <optional>
 
 namespace {
 
@@ -55,6 +57,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
         // takes an empty one away.
         if (title.isEmpty())
             setWindowTitle(kTitle);
+        showReadOnly();
     });
     m_ficheWindow->showMaximized();
 
@@ -65,7 +68,9 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
 
     applyColumn(Enabling::AtStart);
     if (QAction *line = action(QStringLiteral("Supprimerligne1")))
-        connect(m_fiche, &TFiche::receiptGridActiveChanged, line, &QAction::setEnabled);
+        connect(m_fiche, &TFiche::receiptGridActiveChanged, line, [this, line](bool active) {
+            line->setEnabled(active && !m_fiche->store().isReadOnly());
+        });
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -260,10 +265,24 @@ void TMainForm::registerHandlers()
 
 void TMainForm::applyColumn(Enabling::Column column)
 {
-    Enabling::apply(column, [this](const QString &name, bool enabled) {
-        if (QAction *a = action(name))
-            a->setEnabled(enabled);
-    });
+    Enabling::apply(
+        column,
+        [this](const QString &name, bool enabled) {
+            if (QAction *a = action(name))
+                a->setEnabled(enabled);
+        },
+        m_fiche->store().isReadOnly());
+}
+
+void TMainForm::showReadOnly()
+{
+    const QString caption = m_ficheWindow->windowTitle();
+    const bool readOnly = m_fiche->store().isReadOnly() && !caption.isEmpty();
+    if (readOnly)
+        setWindowTitle(FrameRules::readOnlyTitle(caption));
+    else if (m_readOnlyTitle)
+        setWindowTitle(kTitle); // the toolkit names the store again
+    m_readOnlyTitle = readOnly;
 }
 
 void TMainForm::Valide() { applyColumn(Enabling::Valide); }
@@ -423,6 +442,7 @@ void TMainForm::Nouveau1Click()
     m_fiche->Nouveau();
     m_lastFile.storeChanged();
     storeReady();
+    showReadOnly();
 }
 
 void TMainForm::OpenItemClick()
@@ -446,12 +466,17 @@ void TMainForm::OpenItemClick()
 
 void TMainForm::openStore(const QString &name)
 {
+    // A store another Velmora holds is opened read-only, or not at all.
+    if (const std::optional<StoreLock::Holder> holder = StoreLock::holder(name))
+        if (!Dialogs::current().okCancel(StoreLock::openQuestion(name, *holder)))
+            return;
     // A store that could not be read leaves the open one and its name as they were.
     if (!m_fiche->Charge(name))
         return;
     CurrentFile = name;
     m_lastFile.storeChanged();
     storeReady();
+    showReadOnly();
 }
 
 bool TMainForm::SaveItemClick()
@@ -478,11 +503,15 @@ bool TMainForm::SaveAs()
         return false;
     // A copy under a new name is written even when nothing changed.
     m_fiche->store().markModified();
+    const bool wasReadOnly = m_fiche->store().isReadOnly();
     if (!m_fiche->Sauve(target))
         return false;
     CurrentFile = target;
     m_lastFile.storeChanged();
     setWindowTitle(kTitle);
+    // A copy of a read-only store is the user's own store.
+    if (wasReadOnly)
+        storeReady();
     return true;
 }
 

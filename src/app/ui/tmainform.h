@@ -73,6 +73,11 @@ public:
     // the save does not happen.
     bool saveQuestion();
 
+    // Opens a store for the frame, at start-up and from "&Ouvrir...": a store
+    // that another running Velmora holds is opened read-only if the user
+    // agrees.
+    void openStore(const QString &name);
+
     // Closing: the save question, then the settings files.
     bool FormCloseQuery();
     void FormClose();
@@ -98,7 +103,8 @@ private:
     // After a store was opened, created or added to: the store commands, then
     // those of the page shown, so that the commands match that page.
     void storeReady();
-    void openStore(const QString &name);
+    // The frame's title says when the store shown is read-only.
+    void showReadOnly();
     void Timer1Timer();
     void showHint(const QString &hint);
 
@@ -120,4 +126,5 @@ private:
     QHash<QString, std::function<void()>> m_handlers;
     LastFileMemory m_lastFile;
     bool m_shownOnce = false;
+    bool m_readOnlyTitle = false;
 };
