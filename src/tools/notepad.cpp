@@ -3,19 +3,18 @@
 #include "core/textfile.h"
 #include "tools/textclean.h"
 
-#include <QDir>
 
 namespace Notepad {
 
 QString fileName(const QString &startDir)
 {
+    // A folder written the Windows way keeps its backslashes.
+    const QChar separator = startDir.contains(QLatin1Char('\\')) && !startDir.contains(QLatin1Char('/'))
+                                ? QLatin1Char('\\')
+                                : QLatin1Char('/');
     QString dir = startDir;
-    while (dir.size() > 1 && (dir.endsWith(QLatin1Char('/')) || dir.endsWith(QLatin1Char('\\'))))
+    while (dir.endsWith(separator))
         dir.chop(1);
-    if (dir == QLatin1String("/") || dir == QLatin1String("\\"))
-        return dir + QStringLiteral("Velmora.nte");
-    const QChar separator = dir.contains(QLatin1Char('\\')) && !dir.contains(QLatin1Char('/')) ? QLatin1Char('\\')
-                                                                                              : QLatin1Char('/');
     return dir + separator + QStringLiteral("Velmora.nte");
 }
 
