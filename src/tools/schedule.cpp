@@ -1,6 +1,5 @@
 #include "tools/schedule.h"
 
-#include "core/formats.h"
 
 #include <cmath>
 
@@ -24,13 +23,44 @@ bool toCents(double value, qint64 *cents)
 
 QString centsText(qint64 cents)
 {
-    return Formats::amount(double(cents) / 100.0);
+    // Written by hand: a table holds thousands of amounts.
+    char buf[32];
+    char *end = buf + sizeof buf;
+    char *p = end;
+    const bool negative = cents < 0;
+    quint64 v = negative ? quint64(-(cents + 1)) + 1 : quint64(cents);
+    for (int i = 0; i < 2; ++i) {
+        *--p = char('0' + v % 10);
+        v /= 10;
+    }
+    *--p = ',';
+    do {
+        *--p = char('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (negative)
+        *--p = '-';
+    return QString::fromLatin1(p, end - p);
 }
 
 QDate monthDate(const QDate &today, int k)
 {
-    const QDate first = QDate(today.year(), today.month(), 1).addMonths(k);
-    return QDate(first.year(), first.month(), std::min(today.day(), first.daysInMonth()));
+    const int months = today.month() - 1 + k;
+    const int year = today.year() + months / 12;
+    const int month = months % 12 + 1;
+    return QDate(year, month, std::min(today.day(), QDate(year, month, 1).daysInMonth()));
+}
+
+QString dateText(const QDate &date)
+{
+    char buf[10] = {char('0' + date.day() / 10), char('0' + date.day() % 10), '/',
+                    char('0' + date.month() / 10), char('0' + date.month() % 10), '/'};
+    int y = date.year();
+    for (int i = 9; i >= 6; --i) {
+        buf[i] = char('0' + y % 10);
+        y /= 10;
+    }
+    return QString::fromLatin1(buf, 10);
 }
 
 bool Column::add(double amount)

@@ -27,6 +27,8 @@ QString centsText(qint64 cents);
 // The date of the k-th month after `today` (k >= 1): today's day, or the
 // month's last day when the month is shorter.
 QDate monthDate(const QDate &today, int k);
+// "dd/mm/yyyy" of a date of years 1000 to 9999, made without a format.
+QString dateText(const QDate &date);
 
 struct Row
 {
