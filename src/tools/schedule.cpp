@@ -1,6 +1,6 @@
 #include "tools/schedule.h"
 
-
+#include <algorithm>
 #include <cmath>
 
 namespace Schedule {
