@@ -104,14 +104,15 @@ QString PocketCalculator::operation(QChar op)
     return failure;
 }
 
-QString PocketCalculator::reciprocal()
+QString PocketCalculator::unary(QString (*apply)(double value, double *result))
 {
     double value = 0;
     if (!DecimalText::parseGeneral(display, &value))
         return notANumberText();
-    if (value == 0)
-        return divisionByZeroText();
-    const QString failure = show(1.0 / value);
+    double result = 0;
+    QString failure = apply(value, &result);
+    if (failure.isEmpty())
+        failure = show(result);
     if (failure.isEmpty()) {
         operand = value;
         accumulatorSet = true;
@@ -119,19 +120,24 @@ QString PocketCalculator::reciprocal()
     return failure;
 }
 
+QString PocketCalculator::reciprocal()
+{
+    return unary([](double value, double *result) {
+        if (value == 0)
+            return divisionByZeroText();
+        *result = 1.0 / value;
+        return QString();
+    });
+}
+
 QString PocketCalculator::squareRoot()
 {
-    double value = 0;
-    if (!DecimalText::parseGeneral(display, &value))
-        return notANumberText();
-    if (value < 0)
-        return invalidOperationText();
-    const QString failure = show(std::sqrt(value));
-    if (failure.isEmpty()) {
-        operand = value;
-        accumulatorSet = true;
-    }
-    return failure;
+    return unary([](double value, double *result) {
+        if (value < 0)
+            return invalidOperationText();
+        *result = std::sqrt(value);
+        return QString();
+    });
 }
 
 QChar PocketCalculator::buttonOfKey(QChar key)

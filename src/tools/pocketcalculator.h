@@ -45,4 +45,7 @@ public:
 
 private:
     QString show(double value);
+    // 1/x and sqr: the display read, the function applied unless it refuses
+    // the value, the result shown and taken as the accumulator.
+    QString unary(QString (*apply)(double value, double *result));
 };

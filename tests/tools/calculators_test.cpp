@@ -5,7 +5,7 @@
 #include "tools/euroconverter.h"
 #include "tools/pocketcalculator.h"
 
-#include "qstringprint.h"
+#include "toolstest.h"
 
 #include <gtest/gtest.h>
 

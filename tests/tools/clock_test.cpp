@@ -5,7 +5,7 @@
 #include "tools/calendarmath.h"
 #include "tools/clocksetting.h"
 
-#include "qstringprint.h"
+#include "toolstest.h"
 
 #include <gtest/gtest.h>
 

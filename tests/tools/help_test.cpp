@@ -3,7 +3,7 @@
 
 #include "tools/help.h"
 
-#include "qstringprint.h"
+#include "toolstest.h"
 
 #include <gtest/gtest.h>
 

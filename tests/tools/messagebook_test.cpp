@@ -5,7 +5,7 @@
 
 #include "core/textfile.h"
 
-#include "qstringprint.h"
+#include "toolstest.h"
 
 #include <gtest/gtest.h>
 
@@ -23,19 +23,10 @@ Message message(const QString &pour, const QString &de = {}, std::array<bool, 5>
     return m;
 }
 
-QStringList readBack(const QString &path)
-{
-    QStringList lines;
-    EXPECT_TRUE(TextFile::readLines(path, &lines));
-    return lines;
-}
-
-class MessageBookTest : public ::testing::Test
+class MessageBookTest : public ToolFilesTest
 {
 protected:
-    QTemporaryDir dir;
-    QString member() const { return dir.filePath("asso.adh"); }
-    QString file() const { return dir.filePath("asso.oms"); }
+    QString file() const { return path("asso.oms"); }
     void write(const QStringList &lines) { ASSERT_TRUE(TextFile::writeLines(file(), lines)); }
 };
 
@@ -88,7 +79,7 @@ TEST_F(MessageBookTest, ANewBookIsOneEmptyMessage)
     ASSERT_TRUE(book.Charge(file()));
     EXPECT_EQ(book.number(), 1);
     ASSERT_TRUE(book.Sauve(file(), book.current()));
-    EXPECT_EQ(readBack(file()), QStringList({"\t\t\t\t\t\t\tFFFFF"}));
+    EXPECT_EQ(fileLines(file()), QStringList({"\t\t\t\t\t\t\tFFFFF"}));
 }
 
 TEST_F(MessageBookTest, OpensOnTheLastMessageAndWritesBackOnlyWhatWasEdited)
@@ -113,7 +104,7 @@ TEST_F(MessageBookTest, OpensOnTheLastMessageAndWritesBackOnlyWhatWasEdited)
     book.next(book.current());
     EXPECT_EQ(book.index(), 2) << "no move past the last";
     ASSERT_TRUE(book.Sauve(file(), book.current()));
-    EXPECT_EQ(readBack(file()), QStringList({message("A", "Jean").line(), lines[1], lines[2]}));
+    EXPECT_EQ(fileLines(file()), QStringList({message("A", "Jean").line(), lines[1], lines[2]}));
 }
 
 TEST_F(MessageBookTest, AddingAndDeletingDownToAnEmptyBook)
@@ -136,7 +127,7 @@ TEST_F(MessageBookTest, AddingAndDeletingDownToAnEmptyBook)
     book.remove(book.current());
     book.next(book.current());
     ASSERT_TRUE(book.Sauve(file(), book.current()));
-    EXPECT_EQ(readBack(file()), QStringList()) << "the deleted messages leave no line";
+    EXPECT_EQ(fileLines(file()), QStringList()) << "the deleted messages leave no line";
 
     MessageBook empty;
     ASSERT_TRUE(empty.Charge(file()));
@@ -144,7 +135,7 @@ TEST_F(MessageBookTest, AddingAndDeletingDownToAnEmptyBook)
     empty.markEdited();
     empty.add(message("Nouveau"));
     ASSERT_TRUE(empty.Sauve(file(), empty.current()));
-    EXPECT_EQ(readBack(file()), QStringList({message("Nouveau").line(), Message().line()}));
+    EXPECT_EQ(fileLines(file()), QStringList({message("Nouveau").line(), Message().line()}));
 }
 
 TEST_F(MessageBookTest, HostileBytesSurviveAndAStoreNeverSavedWritesNothing)

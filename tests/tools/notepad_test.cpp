@@ -6,7 +6,7 @@
 #include "core/textfile.h"
 #include "print/recordingcanvas.h"
 
-#include "qstringprint.h"
+#include "toolstest.h"
 
 #include <gtest/gtest.h>
 

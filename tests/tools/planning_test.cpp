@@ -5,7 +5,7 @@
 
 #include "core/textfile.h"
 
-#include "qstringprint.h"
+#include "toolstest.h"
 
 #include <gtest/gtest.h>
 
@@ -19,19 +19,10 @@ QString monthLine(const QString &yearAndMonth, const QString &days = {})
     return yearAndMonth + days.leftJustified(31, QLatin1Char(' '));
 }
 
-QStringList readBack(const QString &path)
-{
-    QStringList lines;
-    EXPECT_TRUE(TextFile::readLines(path, &lines));
-    return lines;
-}
-
-class PlanningTest : public ::testing::Test
+class PlanningTest : public ToolFilesTest
 {
 protected:
-    QTemporaryDir dir;
-    QString member() const { return dir.filePath("asso.adh"); }
-    QString file() const { return dir.filePath("asso.opl"); }
+    QString file() const { return path("asso.opl"); }
 };
 
 } // namespace
@@ -56,7 +47,7 @@ TEST_F(PlanningTest, AFirstMarkWritesTheSpaceLineAndTheYear)
     ASSERT_TRUE(p.click(3, 3));
     ASSERT_TRUE(p.click(3, 4));
     ASSERT_TRUE(p.Sauve(file()));
-    const QStringList lines = readBack(file());
+    const QStringList lines = fileLines(file());
     ASSERT_EQ(lines.size(), 13);
     EXPECT_EQ(lines[0], " ");
     EXPECT_EQ(lines[1], monthLine("20261"));
@@ -78,7 +69,7 @@ TEST_F(PlanningTest, YearsKeepTheirMarksAndTheirOrder)
     EXPECT_EQ(p.category(1, 1), 0) << "a marked day is freed, whatever its category";
     p.click(1, 2);
     ASSERT_TRUE(p.Sauve(file()));
-    const QStringList lines = readBack(file());
+    const QStringList lines = fileLines(file());
     ASSERT_EQ(lines.size(), 25);
     EXPECT_EQ(lines[12], monthLine("2027C", QString(30, ' ') + "8")) << "2027 was written before 2026 was again";
     EXPECT_EQ(lines[13], monthLine("20261", " 8"));
@@ -143,7 +134,7 @@ TEST_F(PlanningTest, HostileLinesAreSkippedWhenReadAndKeptWhenWritten)
 
     p.click(5, 1);
     ASSERT_TRUE(p.Sauve(file()));
-    const QStringList lines = readBack(file());
+    const QStringList lines = fileLines(file());
     for (const QString &kept : {hostile[0], hostile[3], hostile[4], hostile[5], hostile[6], hostile[8], hostile[9]})
         EXPECT_TRUE(lines.contains(kept)) << qPrintable(kept);
     EXPECT_FALSE(lines.contains(hostile[2])) << "a month line read is written in its new form";
@@ -161,7 +152,7 @@ TEST_F(PlanningTest, RenamedCategoriesAreKeptForTheNextOpening)
     p.rename(3, "Stage");
     EXPECT_TRUE(p.modified());
     ASSERT_TRUE(p.Sauve(file()));
-    const QStringList lines = readBack(file());
+    const QStringList lines = fileLines(file());
     EXPECT_EQ(lines.count(QString::fromUtf8("PRJ5Fête")), 1) << "a name replaces the line of its category";
     Planning again(2026);
     ASSERT_TRUE(again.Charge(file()));

@@ -2,7 +2,7 @@
 
 #include "tools/postalscale.h"
 
-#include "qstringprint.h"
+#include "toolstest.h"
 
 #include <gtest/gtest.h>
 

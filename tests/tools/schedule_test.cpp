@@ -4,7 +4,7 @@
 #include "tools/loan.h"
 #include "tools/placement.h"
 
-#include "qstringprint.h"
+#include "toolstest.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "app/ui/tmainform.h"
 #include "core/textfile.h"
 #include "fiche/tfiche.h"
-#include "qstringprint.h"
+#include "toolstest.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinter.h"
 #include "support/modal.h"
@@ -153,11 +153,7 @@ TEST_F(ToolWindowsTest, PlanningWindowMarksDaysChangesYearsAndRenames)
         p->rename(5);
         EXPECT_EQ(p->panel(5)->text(), "Assemblée");
     });
-    const QStringList lines = [&] {
-        QStringList l;
-        TextFile::readLines(dir.filePath("asso.opl"), &l);
-        return l;
-    }();
+    const QStringList lines = fileLines(dir.filePath("asso.opl"));
     EXPECT_TRUE(lines.contains(QString("20262") + QString(13, ' ') + "3" + QString(17, ' ')));
     EXPECT_TRUE(lines.contains(QString::fromUtf8("PRJ5Assemblée")));
 }
@@ -180,9 +176,7 @@ TEST_F(ToolWindowsTest, MessagesWindowKeepsHandWrittenLinesAndFillsDateAndTime)
         m->field(6)->insert("Devis\tsigné");
         m->flag(4)->click();
     });
-    QStringList lines;
-    ASSERT_TRUE(TextFile::readLines(dir.filePath("asso.oms"), &lines));
-    EXPECT_EQ(lines, QStringList({"écrit à la main", "A\t\t\t\t15/03/2026\t10:15:30\tDevis signé\tFFFFT"}));
+    EXPECT_EQ(fileLines(dir.filePath("asso.oms")), QStringList({"écrit à la main", "A\t\t\t\t15/03/2026\t10:15:30\tDevis signé\tFFFFT"}));
 }
 
 TEST_F(ToolWindowsTest, NotepadIsWrittenOnlyWhenChangedAndPrints)
@@ -195,9 +189,7 @@ TEST_F(ToolWindowsTest, NotepadIsWrittenOnlyWhenChangedAndPrints)
         QTest::keyClicks(n->memo(), "Appeler la mairie");
         n->printButton()->click();
     });
-    QStringList lines;
-    ASSERT_TRUE(TextFile::readLines(file, &lines));
-    EXPECT_EQ(lines, QStringList({"Appeler la mairie"}));
+    EXPECT_EQ(fileLines(file), QStringList({"Appeler la mairie"}));
     ASSERT_EQ(FakePrinter::instance().jobs.size(), 1);
     EXPECT_NE(FakePrinter::instance().last().findText("Appeler la mairie"), nullptr);
     const QDateTime written = QFileInfo(file).lastModified();

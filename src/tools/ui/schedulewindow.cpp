@@ -1,6 +1,7 @@
 #include "tools/ui/schedulewindow.h"
 
 #include "core/dialogs.h"
+#include "tools/ui/toolui.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -31,9 +32,7 @@ ScheduleWindow::ScheduleWindow(QWidget *parent, const Layout &layout) : QDialog(
     setWindowTitle(layout.caption);
     auto *outer = new QVBoxLayout(this);
 
-    auto *top = new QFrame(this);
-    top->setObjectName(QStringLiteral("Panel1"));
-    top->setFrameShape(QFrame::StyledPanel);
+    QFrame *top = ToolUi::panel(this, QStringLiteral("Panel1"));
     auto *fields = new QGridLayout(top);
     // Digits and one comma, as amounts and rates are typed.
     const QRegularExpression typed(QStringLiteral("[0-9]{0,12}(,[0-9]{0,6})?"));
@@ -63,9 +62,7 @@ ScheduleWindow::ScheduleWindow(QWidget *parent, const Layout &layout) : QDialog(
     m_compute->setText(QStringLiteral("="));
     m_compute->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     fields->addWidget(m_compute, 1, 4);
-    auto *close = new QPushButton(QStringLiteral("Fermer"), top);
-    close->setObjectName(QStringLiteral("Button1"));
-    close->setAutoDefault(false);
+    QPushButton *close = ToolUi::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     fields->addWidget(close, 1, 5);
     outer->addWidget(top);
 

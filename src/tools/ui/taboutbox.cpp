@@ -1,5 +1,7 @@
 #include "tools/ui/taboutbox.h"
 
+#include "tools/ui/toolui.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +18,7 @@ QPixmap TAboutBox::icon(int size)
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath rounded;
     rounded.addRoundedRect(QRectF(1, 1, size - 2, size - 2), size / 6.0, size / 6.0);
-    p.fillPath(rounded, QColor(0, 128, 128));
+    p.fillPath(rounded, ToolUi::teal());
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(size * 2 / 3);
     f.setBold(true);
@@ -42,10 +44,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     auto *texts = new QVBoxLayout;
     auto *name = new QLabel(QStringLiteral("Velmora"), panel);
     name->setObjectName(QStringLiteral("ProductName"));
-    QFont big = name->font();
-    big.setPointSize(big.pointSize() + 6);
-    big.setBold(true);
-    name->setFont(big);
+    ToolUi::enlarge(name, 6);
     auto *version = new QLabel(QStringLiteral("Version 5.0"), panel);
     version->setObjectName(QStringLiteral("Version"));
     texts->addWidget(name);

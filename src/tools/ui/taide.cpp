@@ -1,6 +1,7 @@
 #include "tools/ui/taide.h"
 
 #include "tools/help.h"
+#include "tools/ui/toolui.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -47,18 +48,12 @@ TAide::TAide(Start start, QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
 
     auto *buttons = new QHBoxLayout;
-    auto *back = new QPushButton(QStringLiteral("Précédent"), this);
-    back->setObjectName(QStringLiteral("BackButton"));
-    auto *forward = new QPushButton(QStringLiteral("Suivant"), this);
-    forward->setObjectName(QStringLiteral("ForwardButton"));
-    auto *home = new QPushButton(QStringLiteral("Sommaire"), this);
-    home->setObjectName(QStringLiteral("ContentsButton"));
-    auto *close = new QPushButton(QStringLiteral("Fermer"), this);
-    close->setObjectName(QStringLiteral("CloseButton"));
-    for (QPushButton *b : {back, forward, home, close}) {
-        b->setAutoDefault(false);
+    QPushButton *back = ToolUi::button(this, QStringLiteral("Précédent"), QStringLiteral("BackButton"));
+    QPushButton *forward = ToolUi::button(this, QStringLiteral("Suivant"), QStringLiteral("ForwardButton"));
+    QPushButton *home = ToolUi::button(this, QStringLiteral("Sommaire"), QStringLiteral("ContentsButton"));
+    QPushButton *close = ToolUi::button(this, QStringLiteral("Fermer"), QStringLiteral("CloseButton"));
+    for (QPushButton *b : {back, forward, home, close})
         buttons->addWidget(b);
-    }
     buttons->addStretch(1);
     layout->addLayout(buttons);
 

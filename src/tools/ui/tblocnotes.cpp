@@ -3,6 +3,7 @@
 #include "print/printing.h"
 #include "tools/notepad.h"
 #include "tools/textclean.h"
+#include "tools/ui/toolui.h"
 
 #include <QFrame>
 #include <QInputMethodEvent>
@@ -51,17 +52,11 @@ TBlocnotes::TBlocnotes(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto *top = new QFrame(this);
-    top->setObjectName(QStringLiteral("Panel1"));
-    top->setFrameShape(QFrame::StyledPanel);
+    QFrame *top = ToolUi::panel(this, QStringLiteral("Panel1"));
     top->setFixedHeight(40);
-    m_print = new QPushButton(QStringLiteral("Imprimer"), top);
-    m_print->setObjectName(QStringLiteral("SpeedButton9"));
-    m_print->setAutoDefault(false);
+    m_print = ToolUi::button(top, QStringLiteral("Imprimer"), QStringLiteral("SpeedButton9"));
     m_print->move(8, 6);
-    m_close = new QPushButton(QStringLiteral("Fermer"), top);
-    m_close->setObjectName(QStringLiteral("Button1"));
-    m_close->setAutoDefault(false);
+    m_close = ToolUi::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     layout->addWidget(top);
 
     m_memo = new NoteEdit(this);

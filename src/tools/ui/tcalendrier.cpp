@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "tools/calendarmath.h"
+#include "tools/ui/toolui.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -19,12 +20,8 @@ TCalendrier::TCalendrier(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Calendrier"));
     auto *layout = new QVBoxLayout(this);
 
-    auto *top = new QFrame(this);
-    top->setObjectName(QStringLiteral("Panel1"));
-    top->setAutoFillBackground(true);
-    QPalette topPalette = top->palette();
-    topPalette.setColor(QPalette::Window, QColor(0, 128, 128));
-    top->setPalette(topPalette);
+    QFrame *top = ToolUi::panel(this, QStringLiteral("Panel1"));
+    ToolUi::paint(top, ToolUi::teal(), Qt::red);
     auto *row = new QHBoxLayout(top);
     m_title = new QLabel(top);
     m_title->setObjectName(QStringLiteral("Label1"));
@@ -32,15 +29,11 @@ TCalendrier::TCalendrier(QWidget *parent) : QDialog(parent)
     titleFont.setPointSize(14);
     titleFont.setBold(true);
     m_title->setFont(titleFont);
-    QPalette titlePalette = m_title->palette();
-    titlePalette.setColor(QPalette::WindowText, Qt::red);
-    m_title->setPalette(titlePalette);
     auto *previous = new QPushButton(style()->standardIcon(QStyle::SP_ArrowLeft), QStringLiteral("Mois"), top);
     previous->setObjectName(QStringLiteral("BitBtn1"));
     auto *next = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Mois"), top);
     next->setObjectName(QStringLiteral("BitBtn2"));
-    auto *close = new QPushButton(QStringLiteral("Fermer"), top);
-    close->setObjectName(QStringLiteral("Button1"));
+    QPushButton *close = ToolUi::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     row->addWidget(m_title, 1);
     row->addWidget(previous);
     row->addWidget(next);

@@ -1,6 +1,6 @@
 #include "tools/ui/teurof.h"
 
-#include "tools/ui/keypad.h"
+#include "tools/ui/toolui.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,14 +18,14 @@ TEurof::TEurof(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Eurof"));
     setWindowTitle(QStringLiteral("Euro convertisseur"));
     auto *layout = new QVBoxLayout(this);
-    m_typed = Keypad::displayLine(this, QStringLiteral("Label1"));
-    m_result = Keypad::displayLine(this, QStringLiteral("Label2"));
+    m_typed = ToolUi::displayLine(this, QStringLiteral("Label1"));
+    m_result = ToolUi::displayLine(this, QStringLiteral("Label2"));
     layout->addWidget(m_typed);
     layout->addWidget(m_result);
 
     auto *keys = new QGridLayout;
     for (int d = 0; d <= 9; ++d) {
-        QPushButton *b = Keypad::button(this, QString::number(d), QStringLiteral("Button%1").arg(d));
+        QPushButton *b = ToolUi::button(this, QString::number(d), QStringLiteral("Button%1").arg(d));
         const QChar c(u'0' + d);
         connect(b, &QPushButton::clicked, this, [this, c] {
             m_converter.button(c);
@@ -36,16 +36,16 @@ TEurof::TEurof(QWidget *parent) : QDialog(parent)
         else
             keys->addWidget(b, 2 - (d - 1) / 3, (d - 1) % 3);
     }
-    QPushButton *comma = Keypad::button(this, QStringLiteral(","), QStringLiteral("Button12"));
+    QPushButton *comma = ToolUi::button(this, QStringLiteral(","), QStringLiteral("Button12"));
     connect(comma, &QPushButton::clicked, this, [this] {
         m_converter.button(QLatin1Char(','));
         refresh();
     });
     keys->addWidget(comma, 3, 1);
-    m_equals = Keypad::button(this, QStringLiteral("="), QStringLiteral("Button11"));
+    m_equals = ToolUi::button(this, QStringLiteral("="), QStringLiteral("Button11"));
     connect(m_equals, &QPushButton::clicked, this, [this] { FormKeyPress(QChar(13)); });
     keys->addWidget(m_equals, 3, 2);
-    QPushButton *close = Keypad::button(this, QStringLiteral("Fermer"), QStringLiteral("Button10"));
+    QPushButton *close = ToolUi::button(this, QStringLiteral("Fermer"), QStringLiteral("Button10"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     keys->addWidget(close, 4, 0, 1, 3);
     layout->addLayout(keys);
@@ -121,7 +121,7 @@ void TEurof::SpinButton1DownClick()
 bool TEurof::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const QChar key = Keypad::keyChar(static_cast<QKeyEvent *>(event));
+        const QChar key = ToolUi::keyChar(static_cast<QKeyEvent *>(event));
         if (!key.isNull()) {
             FormKeyPress(key);
             return true;

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/cp1252validator.h"
 #include "core/formats.h"
+#include "tools/ui/toolui.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -45,24 +46,15 @@ TFicheMsg::TFicheMsg(QWidget *parent) : QDialog(parent)
     auto *side = new QFrame(this);
     side->setObjectName(QStringLiteral("Panel1"));
     side->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    side->setAutoFillBackground(true);
-    QPalette sidePalette = side->palette();
-    sidePalette.setColor(QPalette::Window, QColor(0, 128, 128));
-    sidePalette.setColor(QPalette::WindowText, Qt::white);
-    side->setPalette(sidePalette);
+    ToolUi::paint(side, ToolUi::teal(), Qt::white);
     auto *sideLayout = new QVBoxLayout(side);
     auto *picture = new QLabel(QStringLiteral("☎"), side);
     picture->setObjectName(QStringLiteral("Image1"));
-    QFont pictureFont = picture->font();
-    pictureFont.setPointSize(36);
-    picture->setFont(pictureFont);
+    ToolUi::enlarge(picture, 28, false);
     picture->setAlignment(Qt::AlignCenter);
     m_number = new QLabel(side);
     m_number->setObjectName(QStringLiteral("Label8"));
-    QFont numberFont = m_number->font();
-    numberFont.setPointSize(numberFont.pointSize() + 6);
-    numberFont.setBold(true);
-    m_number->setFont(numberFont);
+    ToolUi::enlarge(m_number, 6);
     m_number->setAlignment(Qt::AlignCenter);
     sideLayout->addWidget(picture);
     sideLayout->addStretch(1);
@@ -102,9 +94,7 @@ TFicheMsg::TFicheMsg(QWidget *parent) : QDialog(parent)
     const char *const captions[] = {"Fermer", "<", ">", "+", "-"};
     std::array<QPushButton *, 5> b{};
     for (int i = 0; i < 5; ++i) {
-        b[size_t(i)] = new QPushButton(QString::fromLatin1(captions[i]), this);
-        b[size_t(i)]->setObjectName(QStringLiteral("Button%1").arg(i + 1));
-        b[size_t(i)]->setAutoDefault(false);
+        b[size_t(i)] = ToolUi::button(this, QString::fromLatin1(captions[i]), QStringLiteral("Button%1").arg(i + 1));
         b[size_t(i)]->installEventFilter(this);
         buttons->addWidget(b[size_t(i)]);
     }

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/formats.h"
+#include "tools/ui/toolui.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -24,13 +25,9 @@ QLabel *framedBox(QWidget *parent, const QString &name)
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignCenter);
-    label->setAutoFillBackground(true);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
     label->setLineWidth(2);
-    QPalette p = label->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    p.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(p);
+    ToolUi::paint(label, Qt::white, Qt::black);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(24);
     f.setBold(true);
@@ -48,11 +45,7 @@ THorloge::THorloge(QWidget *parent) : QDialog(parent)
     outer->setContentsMargins(0, 0, 0, 0);
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setAutoFillBackground(true);
-    QPalette black = panel->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    black.setColor(QPalette::WindowText, Qt::white);
-    panel->setPalette(black);
+    ToolUi::paint(panel, Qt::black, Qt::white);
     outer->addWidget(panel);
     auto *layout = new QVBoxLayout(panel);
 
@@ -92,11 +85,9 @@ THorloge::THorloge(QWidget *parent) : QDialog(parent)
     spin->addWidget(up);
     spin->addWidget(down);
     controls->addLayout(spin);
-    m_set = new QPushButton(QStringLiteral("Set"), panel);
-    m_set->setObjectName(QStringLiteral("Button2"));
+    m_set = ToolUi::button(panel, QStringLiteral("Set"), QStringLiteral("Button2"));
     m_set->setCheckable(true);
-    auto *close = new QPushButton(QStringLiteral("Fermer"), panel);
-    close->setObjectName(QStringLiteral("Button1"));
+    QPushButton *close = ToolUi::button(panel, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     controls->addWidget(m_set);
     controls->addWidget(close);
     layout->addLayout(controls);

@@ -4,6 +4,7 @@
 #include "core/dialogs.h"
 #include "tools/calendarmath.h"
 #include "tools/ui/legendpanel.h"
+#include "tools/ui/toolui.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -30,24 +31,14 @@ TPlanning::TPlanning(QWidget *parent) : QDialog(parent), m_planning(Clock::today
     setWindowTitle(QStringLiteral("Planning"));
     auto *layout = new QVBoxLayout(this);
 
-    auto *top = new QFrame(this);
-    top->setObjectName(QStringLiteral("Panel1"));
-    top->setFrameShape(QFrame::StyledPanel);
+    QFrame *top = ToolUi::panel(this, QStringLiteral("Panel1"));
     auto *row = new QHBoxLayout(top);
     m_caption = new QLabel(top);
     m_caption->setObjectName(QStringLiteral("Panel1Caption"));
-    QFont big = m_caption->font();
-    big.setPointSize(big.pointSize() + 4);
-    big.setBold(true);
-    m_caption->setFont(big);
-    m_previous = new QPushButton(QStringLiteral("Année précédente"), top);
-    m_previous->setObjectName(QStringLiteral("SpeedButton2"));
-    m_next = new QPushButton(QStringLiteral("Année suivante"), top);
-    m_next->setObjectName(QStringLiteral("SpeedButton1"));
-    auto *close = new QPushButton(QStringLiteral("Fermer"), top);
-    close->setObjectName(QStringLiteral("Button1"));
-    for (QPushButton *b : {m_previous, m_next, close})
-        b->setAutoDefault(false);
+    ToolUi::enlarge(m_caption, 4);
+    m_previous = ToolUi::button(top, QStringLiteral("Année précédente"), QStringLiteral("SpeedButton2"));
+    m_next = ToolUi::button(top, QStringLiteral("Année suivante"), QStringLiteral("SpeedButton1"));
+    QPushButton *close = ToolUi::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     row->addWidget(m_caption, 1);
     row->addWidget(m_previous);
     row->addWidget(m_next);

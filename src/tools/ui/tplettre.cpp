@@ -1,5 +1,7 @@
 #include "tools/ui/tplettre.h"
 
+#include "tools/ui/toolui.h"
+
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,13 +26,9 @@ TPLettre::TPLettre(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Pèse-Lettres"));
     auto *layout = new QVBoxLayout(this);
 
-    auto *top = new QFrame(this);
-    top->setObjectName(QStringLiteral("Panel1"));
-    top->setFrameShape(QFrame::StyledPanel);
+    QFrame *top = ToolUi::panel(this, QStringLiteral("Panel1"));
     auto *topRow = new QHBoxLayout(top);
-    auto *close = new QPushButton(QStringLiteral("Fermer"), top);
-    close->setObjectName(QStringLiteral("Button1"));
-    close->setAutoDefault(false);
+    QPushButton *close = ToolUi::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     topRow->addWidget(close);
     topRow->addStretch(1);
     layout->addWidget(top);
@@ -74,9 +72,7 @@ TPLettre::TPLettre(QWidget *parent) : QDialog(parent)
     m_tariffs[0]->setChecked(true);
     body->addWidget(tariffs, row, column);
 
-    auto *result = new QFrame(this);
-    result->setObjectName(QStringLiteral("Panel2"));
-    result->setFrameShape(QFrame::StyledPanel);
+    QFrame *result = ToolUi::panel(this, QStringLiteral("Panel2"));
     auto *resultRow = new QHBoxLayout(result);
     const PostalScale::Display first = PostalScale::initial();
     m_weight = new QLabel(first.weight, result);
@@ -85,11 +81,8 @@ TPLettre::TPLettre(QWidget *parent) : QDialog(parent)
     m_francs->setObjectName(QStringLiteral("Label23"));
     m_euros = new QLabel(first.euros, result);
     m_euros->setObjectName(QStringLiteral("Label24"));
-    QFont big = m_weight->font();
-    big.setPointSize(big.pointSize() + 4);
-    big.setBold(true);
     for (QLabel *label : {m_weight, m_francs, m_euros}) {
-        label->setFont(big);
+        ToolUi::enlarge(label, 4);
         resultRow->addWidget(label);
     }
     layout->addWidget(result);

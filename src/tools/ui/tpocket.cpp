@@ -1,7 +1,7 @@
 #include "tools/ui/tpocket.h"
 
 #include "core/dialogs.h"
-#include "tools/ui/keypad.h"
+#include "tools/ui/toolui.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -33,18 +33,18 @@ TPocket::TPocket(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Pocket"));
     setWindowTitle(QStringLiteral("Calculatrice"));
     auto *layout = new QVBoxLayout(this);
-    m_display = Keypad::displayLine(this, QStringLiteral("Label1"));
+    m_display = ToolUi::displayLine(this, QStringLiteral("Label1"));
     layout->addWidget(m_display);
     auto *keys = new QGridLayout;
     for (const Key &k : kKeys) {
-        QPushButton *b = Keypad::button(this, QString::fromLatin1(k.caption), QStringLiteral("Button%1").arg(k.component));
+        QPushButton *b = ToolUi::button(this, QString::fromLatin1(k.caption), QStringLiteral("Button%1").arg(k.component));
         const QChar key = QLatin1Char(k.key);
         connect(b, &QPushButton::clicked, this, [this, key] { press(key); });
         b->installEventFilter(this);
         keys->addWidget(b, k.row, k.column);
         m_buttons.insert(key, b);
     }
-    QPushButton *close = Keypad::button(this, QStringLiteral("Fermer"), QStringLiteral("Button19"));
+    QPushButton *close = ToolUi::button(this, QStringLiteral("Fermer"), QStringLiteral("Button19"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     close->installEventFilter(this);
     keys->addWidget(close, 3, 4);
@@ -76,7 +76,7 @@ void TPocket::press(QChar key)
 bool TPocket::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const QChar c = Keypad::keyChar(static_cast<QKeyEvent *>(event));
+        const QChar c = ToolUi::keyChar(static_cast<QKeyEvent *>(event));
         if (c.unicode() == 27) {
             accept();
             return true;
