@@ -59,8 +59,10 @@ TPlanning::TPlanning(QWidget *parent) : QDialog(parent), m_planning(Clock::today
     m_grid->setFocusPolicy(Qt::StrongFocus);
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setTextElideMode(Qt::ElideNone);
+    // Day numbers of two digits fit a 16-pixel cell.
     QFont small = m_grid->font();
-    small.setPointSize(7);
+    small.setPixelSize(9);
     for (int r = 0; r < 13; ++r) {
         for (int c = 0; c < 32; ++c) {
             auto *item = new QTableWidgetItem;
