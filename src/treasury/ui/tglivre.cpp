@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -36,6 +37,7 @@ TGlivre::TGlivre(QWidget *parent)
     body()->addLayout(row);
     placeGridAndTotals();
     m_label->installEventFilter(this);
+    m_account->installEventFilter(this);
     grid()->installEventFilter(this);
     connect(m_account, &QComboBox::activated, this, [this] { ComboBox1Change(); });
 }
@@ -111,6 +113,12 @@ bool TGlivre::eventFilter(QObject *watched, QEvent *event)
 {
     if ((watched == m_label || watched == grid()) && pageKey(event))
         return true;
+    // Typing does not pick an account by its first digits; the list does.
+    if (watched == m_account && event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent *>(event)->text();
+        if (!typed.isEmpty() && typed.at(0).isPrint())
+            return true;
+    }
     if (watched == m_label && event->type() == QEvent::FocusOut && m_label->text().isEmpty())
         showLabel();
     return MonthWindow::eventFilter(watched, event);
