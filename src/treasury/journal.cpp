@@ -73,11 +73,15 @@ bool holdsSomething(const JournalRow &r)
 class MonthReader
 {
 public:
-    explicit MonthReader(MonthScan &out) : m_out(out) { m_rowEntry.fill(-1); }
-
-    void take(int index, QByteArrayView line)
+    explicit MonthReader(MonthScan &out) : m_out(out)
     {
-        const Parsed p = parse(line);
+        m_rowEntry.fill(-1);
+        m_out.entries.reserve(kRows);
+        m_out.cellLines.reserve(kRows * kColumns);
+    }
+
+    void take(int index, const Parsed &p)
+    {
         switch (p.type) {
         case Type::Cell: {
             int &e = m_rowEntry[size_t(p.row)];
@@ -133,16 +137,20 @@ std::vector<JournalRow> MonthScan::rows() const
     return out;
 }
 
-MonthScan scanMonth(const RecordList &journal, Period::YearMonth month)
+MonthScan scanMonth(const RecordList &journal, Period::YearMonth month, const MonthIndex *index)
 {
     MonthScan scan;
     MonthReader reader(scan);
-    const QByteArray key = Period::monthKey(month.year, month.month).toLatin1();
+    const quint64 key = packedKey(Period::monthKey(month.year, month.month).toLatin1());
+    if (index && index->isFor(journal)) {
+        index->forEachLine(key, [&](int i) { reader.take(i, parse(journal.view(i))); });
+        return scan;
+    }
     const int n = journal.size();
     for (int i = 0; i < n; ++i) {
         const QByteArrayView line = journal.view(i);
-        if (line.size() >= kKeyLength && std::memcmp(line.data(), key.constData(), kKeyLength) == 0)
-            reader.take(i, line);
+        if (packedKey(line) == key)
+            reader.take(i, parse(line));
     }
     return scan;
 }
@@ -154,21 +162,8 @@ std::array<MonthScan, 12> scanYear(const RecordList &journal, int year)
     readers.reserve(12);
     for (MonthScan &s : scans)
         readers.emplace_back(s);
-    const QByteArray y = QString::number(year).toLatin1();
-    const qsizetype yl = y.size();
-    const int n = journal.size();
-    for (int i = 0; i < n; ++i) {
-        const QByteArrayView line = journal.view(i);
-        if (line.size() < yl + 2 || std::memcmp(line.data(), y.constData(), size_t(yl)) != 0)
-            continue;
-        const char m1 = line[yl], m2 = line[yl + 1];
-        if (m1 < '0' || m1 > '1' || m2 < '0' || m2 > '9')
-            continue;
-        const int m = (m1 - '0') * 10 + (m2 - '0');
-        // The key must be that of a month a window can show.
-        if (m >= 1 && m <= 12 && yl + 2 == kKeyLength)
-            readers[size_t(m - 1)].take(i, line);
-    }
+    forEachYearLine(journal, year,
+                    [&](int month, int i, QByteArrayView line) { readers[size_t(month)].take(i, parse(line)); });
     return scans;
 }
 
@@ -180,6 +175,39 @@ std::vector<JournalRow> yearRows(const RecordList &journal, int year)
         out.insert(out.end(), rows.begin(), rows.end());
     }
     return out;
+}
+
+// ---- MonthIndex ---------------------------------------------------------------
+
+void MonthIndex::build(const RecordList &journal)
+{
+    m_runs.clear();
+    const int n = journal.size();
+    for (int i = 0; i < n; ++i) {
+        const quint64 k = packedKey(journal.view(i));
+        if (!m_runs.empty() && m_runs.back().key == k)
+            ++m_runs.back().length;
+        else
+            m_runs.push_back({k, i, 1});
+    }
+    m_generation = journal.generation();
+}
+
+void MonthIndex::update(const std::vector<int> &removed, quint64 key, int first, int count, const RecordList &journal)
+{
+    std::vector<Run> runs;
+    runs.reserve(m_runs.size() + 1);
+    for (const Run &r : m_runs) {
+        const auto before = std::lower_bound(removed.begin(), removed.end(), r.start);
+        const auto inside = std::lower_bound(before, removed.end(), r.start + r.length);
+        const int length = r.length - int(inside - before);
+        if (length > 0)
+            runs.push_back({r.key, r.start - int(before - removed.begin()), length});
+    }
+    if (count > 0)
+        runs.push_back({key, first, count});
+    m_runs = std::move(runs);
+    m_generation = journal.generation();
 }
 
 // ---- JournalMonth -------------------------------------------------------------
@@ -210,7 +238,9 @@ void JournalMonth::recount()
 
 void JournalMonth::read(const RecordList &journal)
 {
-    const MonthScan scan = scanMonth(journal, m_shown);
+    if (!m_index.isFor(journal))
+        m_index.build(journal);
+    const MonthScan scan = scanMonth(journal, m_shown, &m_index);
     clear();
     for (const JournalEntry &e : scan.entries)
         if (e.row >= 0)
@@ -254,7 +284,7 @@ std::vector<int> JournalMonth::linesToRemove(const RecordList &journal) const
         lines = m_readLines;
     } else {
         // The journal changed under the month: find its lines again.
-        const MonthScan scan = scanMonth(journal, m_shown);
+        const MonthScan scan = scanMonth(journal, m_shown, &m_index);
         lines = scan.cellLines;
         const int taken = std::min(m_pendingTaken, scan.pendingCount());
         if (taken > 0)
@@ -270,6 +300,7 @@ bool JournalMonth::write(RecordList &journal)
 {
     if (!m_changed)
         return false;
+    const bool indexed = m_index.isFor(journal);
     const std::vector<int> lines = linesToRemove(journal);
     // Whole runs at a time, from the end, so that the indexes before stay good.
     for (size_t end = lines.size(); end > 0;) {
@@ -279,14 +310,28 @@ bool JournalMonth::write(RecordList &journal)
         journal.replaceRange(lines[begin], int(end - begin), {});
         end = begin;
     }
-    const QString k = key();
+    const QByteArray k = key().toLatin1();
     const int first = journal.size();
+    QByteArray line;
     for (int r = 0; r < m_count; ++r)
-        for (int c = 0; c < kColumns; ++c)
-            journal.append(compose(k, r, c, m_rows[size_t(r)][size_t(c)]));
-    m_readLines.resize(size_t(journal.size() - first));
-    for (size_t i = 0; i < m_readLines.size(); ++i)
-        m_readLines[i] = first + int(i);
+        for (int c = 0; c < kColumns; ++c) {
+            const QString &text = m_rows[size_t(r)][size_t(c)];
+            line.resize(kTextStart + text.size());
+            char *d = line.data();
+            std::memcpy(d, k.constData(), kKeyLength);
+            d[6] = char('0' + r / 100);
+            d[7] = char('0' + r / 10 % 10);
+            d[8] = char('0' + r % 10);
+            d[9] = char('0' + c);
+            Cp1252::encodeInto(text, d + kTextStart);
+            journal.appendRaw(line);
+        }
+    const int count = journal.size() - first;
+    if (indexed)
+        m_index.update(lines, packedKey(k), first, count, journal);
+    m_readLines.resize(size_t(count));
+    for (int i = 0; i < count; ++i)
+        m_readLines[size_t(i)] = first + i;
     m_readGeneration = journal.generation();
     m_pendingTaken = 0;
     m_changed = false;

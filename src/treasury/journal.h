@@ -17,6 +17,7 @@
 #include <QString>
 
 #include <array>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -44,7 +45,53 @@ struct Parsed
 Parsed parse(QByteArrayView line);
 QString compose(const QString &key, int row, int column, const QString &text);
 
+// The key of a line packed in one number, 0 for a line shorter than a key;
+// comparing numbers is the cheapest way to find a month's lines.
+inline quint64 packedKey(QByteArrayView line)
+{
+    if (line.size() < kKeyLength)
+        return 0;
+    quint32 head = 0;
+    quint16 tail = 0;
+    std::memcpy(&head, line.data(), 4);
+    std::memcpy(&tail, line.data() + 4, 2);
+    return (quint64(tail) << 32 | head) | (quint64(1) << 48);
+}
+
 } // namespace JournalLine
+
+// Where the months are in a journal: runs of consecutive lines that share a
+// key. The journal window keeps it up to date through its own writes, so
+// that showing another month reads that month's lines only.
+class MonthIndex
+{
+public:
+    bool isFor(const RecordList &journal) const { return m_generation == journal.generation(); }
+    // One pass over the journal.
+    void build(const RecordList &journal);
+    // The lines of a key, in journal order.
+    template <typename F>
+    void forEachLine(quint64 key, F f) const
+    {
+        for (const Run &r : m_runs)
+            if (r.key == key)
+                for (int i = r.start; i < r.start + r.length; ++i)
+                    f(i);
+    }
+    // After the sorted lines `removed` (all of one key) were taken out of the
+    // journal and `count` lines of that key appended from line `first`.
+    void update(const std::vector<int> &removed, quint64 key, int first, int count, const RecordList &journal);
+
+private:
+    struct Run
+    {
+        quint64 key;
+        int start;
+        int length;
+    };
+    std::vector<Run> m_runs;
+    quint64 m_generation = ~quint64(0);
+};
 
 enum JournalColumn { ColDate = 0, ColAccount = 1, ColLabel = 2, ColExpense = 3, ColReceipt = 4, ColMark = 5 };
 
@@ -90,7 +137,27 @@ struct MonthScan
     std::vector<JournalRow> rows() const;
 };
 
-MonthScan scanMonth(const RecordList &journal, Period::YearMonth month);
+// With an index made for this journal, only the month's own lines are read.
+MonthScan scanMonth(const RecordList &journal, Period::YearMonth month, const MonthIndex *index = nullptr);
+// Calls f(month - 1, line index, line) for each line keyed by a month of the
+// year, in journal order.
+template <typename F>
+void forEachYearLine(const RecordList &journal, int year, F f)
+{
+    const quint32 head = quint32(JournalLine::packedKey(Period::monthKey(year, 1).toLatin1()));
+    const int n = journal.size();
+    for (int i = 0; i < n; ++i) {
+        const QByteArrayView line = journal.view(i);
+        if (quint32(JournalLine::packedKey(line)) != head)
+            continue;
+        const char m1 = line[4], m2 = line[5];
+        const int month = (m1 - '0') * 10 + (m2 - '0');
+        if (m1 < '0' || m1 > '1' || m2 < '0' || m2 > '9' || month < 1 || month > 12)
+            continue;
+        f(month - 1, i, line);
+    }
+}
+
 // All twelve months of a year in one pass; index 0 is January.
 std::array<MonthScan, 12> scanYear(const RecordList &journal, int year);
 // Every entry of the year, month after month, as each month shows it.
@@ -172,4 +239,5 @@ private:
     // The lines the shown month was read from, and the journal they index.
     std::vector<int> m_readLines;
     quint64 m_readGeneration = ~quint64(0);
+    MonthIndex m_index;
 };
