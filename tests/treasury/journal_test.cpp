@@ -84,6 +84,31 @@ TEST(JournalMonth, WhatItCannotReadStaysByteForByteAndPendingEntriesBecomeRows)
     EXPECT_EQ(journal.at(journal.size() - 13), "2001030005" + JournalMonth::markText());
 }
 
+TEST(JournalMonth, MovingBetweenMonthsReadsWhatAFreshReadFinds)
+{
+    QStringList lines;
+    for (int m = 1; m <= 4; ++m)
+        for (int r = 0; r < 3; ++r) {
+            const QString key = Period::monthKey(2001, m);
+            lines += entryLines(key, r, {QString("%1/0%2/2001").arg(10 + r).arg(m), "60600", key, "1"});
+            lines += JournalLine::compose(key, 200, 0, "illisible");
+            lines += entryLines(key, 999, {"01/01/2001", "70600", "attente", "", "2"});
+        }
+    RecordList journal(lines);
+    JournalMonth month({2001, 2});
+    month.read(journal);
+    const int moves[] = {1, -1, 2, -3, 1, 1, 1, -2};
+    for (const int delta : moves) {
+        month.enter(entry("", "60600", "ajout", "3"), kToday);
+        month.move(journal, delta);
+        JournalMonth fresh(month.shown());
+        fresh.read(journal);
+        EXPECT_EQ(month.usedRows(), fresh.usedRows()) << month.shown().caption().toStdString();
+        EXPECT_EQ(month.count(), fresh.count());
+    }
+    EXPECT_EQ(journal.toStringList().filter("illisible").size(), 12);
+}
+
 TEST(JournalMonth, AFullMonthRefusesTheNextEntryAndLeavesPendingOnesPending)
 {
     QStringList lines;
