@@ -92,50 +92,39 @@ const QList<Account> &starterAccounts()
 
 void ChartEdit::Envoi()
 {
-    const QString made = Chart::line(number, label);
-    if (hasSelection())
-        lines[selected] = made;
-    else
-        lines.append(made);
-    selected = -1;
+    edit = Chart::line(number, label);
+    TypeList::Envoi();
     number.clear();
     label.clear();
 }
 
 void ChartEdit::Supprime()
 {
-    if (hasSelection())
-        lines.removeAt(selected);
-    selected = -1;
+    TypeList::Supprime();
     number.clear();
     label.clear();
 }
 
 void ChartEdit::select(int index)
 {
-    Chart::Account a;
-    if (index < 0 || index >= lines.size()) {
-        selected = -1;
+    TypeList::select(index);
+    if (!hasSelection())
         return;
-    }
-    selected = index;
-    if (Chart::split(lines.at(index), &a)) {
-        number = a.number;
-        label = a.label;
-    } else {
-        // A line without a space is all number, as the editor would split it.
-        number = lines.at(index);
-        label.clear();
-    }
+    Chart::Account a;
+    // A line without a space is all number, as the editor would split it.
+    if (!Chart::split(edit, &a))
+        a = {edit, QString()};
+    number = a.number;
+    label = a.label;
 }
 
 int ChartEdit::addStarter()
 {
     int added = 0;
     for (const Chart::Account &a : Chart::starterAccounts()) {
-        if (Chart::findNumber(lines, a.number) >= 0)
+        if (Chart::findNumber(items, a.number) >= 0)
             continue;
-        lines.append(Chart::line(a.number, a.label));
+        items.append(Chart::line(a.number, a.label));
         ++added;
     }
     return added;

@@ -3,6 +3,8 @@
 // Readers split a line at its first space; a line without one is no account.
 // The editor's state and its operations live here too, apart from its window.
 
+#include "settings/typelist.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -50,16 +52,13 @@ const QList<Account> &starterAccounts();
 
 } // namespace Chart
 
-// The chart editor: the list in its editing order, the selected line (-1 for
-// none) and the two fields.
-struct ChartEdit
+// The chart editor: the list of account lines in its editing order (items),
+// the selected line (-1 for none) and the two fields; it edits as the list
+// editor of the settings does, a line being made of the two fields.
+struct ChartEdit : TypeList
 {
-    QStringList lines;
-    int selected = -1;
     QString number;
     QString label;
-
-    bool hasSelection() const { return selected >= 0 && selected < lines.size(); }
 
     // Leaving the number field: padded to five characters.
     void Edit1Exit() { number = Chart::padNumber(number); }

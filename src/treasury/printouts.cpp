@@ -18,11 +18,15 @@ QString fit(const Canvas &canvas, const QString &text, int maxPx)
 
 } // namespace
 
-PageFlow::PageFlow(Canvas &canvas, const Placement &placement, int leftMm, int topMm, int firstRowMm,
-                   std::function<void()> header)
-    : m_canvas(canvas), m_place(placement), m_left(leftMm), m_top(topMm), m_firstRow(firstRowMm),
-      m_header(std::move(header)), m_y(firstRowMm)
+PageFlow::PageFlow(Canvas &canvas, const Placement &placement, int leftMm, int topMm, int firstRowMm)
+    : m_canvas(canvas), m_place(placement), m_left(leftMm), m_top(topMm), m_firstRow(firstRowMm), m_y(firstRowMm)
 {
+}
+
+void PageFlow::startWith(std::function<void()> header)
+{
+    m_header = std::move(header);
+    m_header();
 }
 
 bool PageFlow::room(int heightMm)
@@ -38,15 +42,20 @@ bool PageFlow::room(int heightMm)
     return true;
 }
 
-void PageFlow::textRight(int xMm, const QString &text)
+void PageFlow::textAt(int xMm, int yMm, const QString &text)
 {
-    m_canvas.textOut(x(xMm) - m_canvas.textWidth(text), y(m_y), text);
+    m_canvas.textOut(x(xMm), y(yMm), text);
 }
 
-void PageFlow::line(int fromMm, int toMm)
+void PageFlow::textRightAt(int xMm, int yMm, const QString &text)
 {
-    m_canvas.moveTo(x(fromMm), y(m_y));
-    m_canvas.lineTo(x(toMm), y(m_y));
+    m_canvas.textOut(x(xMm) - m_canvas.textWidth(text), y(yMm), text);
+}
+
+void PageFlow::lineAt(int yMm, int fromMm, int toMm)
+{
+    m_canvas.moveTo(x(fromMm), y(yMm));
+    m_canvas.lineTo(x(toMm), y(yMm));
 }
 
 namespace Printouts {
@@ -58,26 +67,19 @@ bool drawJournal(Canvas &canvas, const QString &caption, const std::vector<Journ
         return false;
     constexpr int kExpenseEnd = 140, kReceiptEnd = 180, kLabel = 70, kTotalsWord = 90;
     canvas.setFont(kArial, 10);
-    std::function<void()> header;
-    PageFlow flow(canvas, *place, 10, 5, 15, [&] { header(); });
-    header = [&] {
-        const int row = flow.at();
+    PageFlow flow(canvas, *place, 10, 5, 15);
+    flow.startWith([&] {
         canvas.setFont(kArial, 10, true);
-        flow.moveTo(0);
-        flow.text(0, QStringLiteral("Journal de ") + caption);
+        flow.textAt(0, 0, QStringLiteral("Journal de ") + caption);
         canvas.setFont(kArial, 8, true);
-        flow.moveTo(7);
-        flow.text(0, QStringLiteral("Date"));
-        flow.text(22, QStringLiteral("Compte"));
-        flow.text(kLabel, QStringLiteral("Libellé"));
-        flow.textRight(kExpenseEnd, QStringLiteral("Dépenses"));
-        flow.textRight(kReceiptEnd, QStringLiteral("Recettes"));
+        flow.textAt(0, 7, QStringLiteral("Date"));
+        flow.textAt(22, 7, QStringLiteral("Compte"));
+        flow.textAt(kLabel, 7, QStringLiteral("Libellé"));
+        flow.textRightAt(kExpenseEnd, 7, QStringLiteral("Dépenses"));
+        flow.textRightAt(kReceiptEnd, 7, QStringLiteral("Recettes"));
         canvas.setFont(kArial, 8);
-        flow.moveTo(12);
-        flow.line(0, kReceiptEnd);
-        flow.moveTo(row);
-    };
-    header();
+        flow.lineAt(12, 0, kReceiptEnd);
+    });
 
     Totals sums;
     for (const JournalRow &r : rows) {
@@ -127,19 +129,13 @@ bool drawPlan(Canvas &canvas, const TreasuryPlan &plan)
     static const char *const titles[12] = {"Jan", "Fév", "Mar", "Avr", "Mai", "Jun",
                                            "Jul", "Aou", "Sep", "Oct", "Nov", "Déc"};
     constexpr int kWidth = 270, kCellWidth = 12;
-    std::function<void()> header;
-    PageFlow flow(canvas, *place, 0, 0, 10, [&] { header(); });
-    header = [&] {
-        const int row = flow.at();
+    PageFlow flow(canvas, *place, 0, 0, 10);
+    flow.startWith([&] {
         canvas.setFont(kArial, 10, true);
-        flow.moveTo(0);
-        flow.text(0, QStringLiteral("PLAN DE TRESORERIE ") + QString::number(plan.year()));
+        flow.textAt(0, 0, QStringLiteral("PLAN DE TRESORERIE ") + QString::number(plan.year()));
         canvas.setFont(kArial, 10);
-        flow.moveTo(5);
-        flow.line(0, kWidth);
-        flow.moveTo(row);
-    };
-    header();
+        flow.lineAt(5, 0, kWidth);
+    });
 
     for (const TreasuryPlan::Side side : {TreasuryPlan::Expenses, TreasuryPlan::Receipts}) {
         if (side == TreasuryPlan::Receipts) {
@@ -188,19 +184,13 @@ bool drawResult(Canvas &canvas, int year, const AnnualResult &result)
         return false;
     constexpr int kAmountEnd = 125;
     canvas.setFont(kArial, 12);
-    std::function<void()> header;
-    PageFlow flow(canvas, *place, 10, 5, 15, [&] { header(); });
-    header = [&] {
-        const int row = flow.at();
+    PageFlow flow(canvas, *place, 10, 5, 15);
+    flow.startWith([&] {
         canvas.setFont(kArial, 12, true);
-        flow.moveTo(0);
-        flow.text(0, QStringLiteral("Résultat ") + QString::number(year));
+        flow.textAt(0, 0, QStringLiteral("Résultat ") + QString::number(year));
         canvas.setFont(kArial, 8);
-        flow.moveTo(12);
-        flow.line(0, 180);
-        flow.moveTo(row);
-    };
-    header();
+        flow.lineAt(12, 0, 180);
+    });
     for (int i = 0; i <= result.resultRow && i < int(result.lines.size()); ++i) {
         if (!flow.room(kRowPitch))
             return false;

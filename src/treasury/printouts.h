@@ -18,23 +18,28 @@
 class PageFlow
 {
 public:
-    PageFlow(Canvas &canvas, const Placement &placement, int leftMm, int topMm, int firstRowMm,
-             std::function<void()> header);
+    PageFlow(Canvas &canvas, const Placement &placement, int leftMm, int topMm, int firstRowMm);
+
+    // The header of every page, drawn at once on the first.
+    void startWith(std::function<void()> header);
 
     int x(int mm) const { return m_place.x(mm + m_left); }
     int y(int mm) const { return m_place.y(mm + m_top); }
     int at() const { return m_y; }
-    void moveTo(int mm) { m_y = mm; }
     void advance(int mm) { m_y += mm; }
     // Room for a band of `heightMm` at the current row: a new page with its
     // header when the band would cross the bottom of a page already holding
     // rows. False when the device refused the page.
     bool room(int heightMm);
 
-    void text(int xMm, const QString &text) { m_canvas.textOut(x(xMm), y(m_y), text); }
+    // At the current row, or at a given height (headers).
+    void text(int xMm, const QString &text) { textAt(xMm, m_y, text); }
+    void textAt(int xMm, int yMm, const QString &text);
     // Text ending at xMm.
-    void textRight(int xMm, const QString &text);
-    void line(int fromMm, int toMm);
+    void textRight(int xMm, const QString &text) { textRightAt(xMm, m_y, text); }
+    void textRightAt(int xMm, int yMm, const QString &text);
+    void line(int fromMm, int toMm) { lineAt(m_y, fromMm, toMm); }
+    void lineAt(int yMm, int fromMm, int toMm);
 
 private:
     Canvas &m_canvas;

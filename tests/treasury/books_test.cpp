@@ -46,25 +46,25 @@ TEST(Chart, CompletesNumbersAndEditsWithoutReplacingAccounts)
     EXPECT_EQ(Chart::missingText(missing.padded), "Le compte 70800 n'existe pas");
 
     ChartEdit e;
-    e.lines = {"51200  Compte courant", "70000  Ventes"};
+    e.items = {"51200  Compte courant", "70000  Ventes"};
     e.number = "601";
     e.Edit1Exit();
     e.label = "Achats  de  bureau";
     e.Envoi();
-    EXPECT_EQ(e.lines.last(), "60100  Achats  de  bureau");
+    EXPECT_EQ(e.items.last(), "60100  Achats  de  bureau");
     e.select(2);
     EXPECT_EQ(e.label, "Achats  de  bureau");
     e.label = "Bureau";
     e.Envoi();
-    EXPECT_EQ(e.lines.size(), 3);
-    EXPECT_EQ(e.lines.at(2), "60100  Bureau");
+    EXPECT_EQ(e.items.size(), 3);
+    EXPECT_EQ(e.items.at(2), "60100  Bureau");
     const int added = e.addStarter();
     EXPECT_EQ(added, int(Chart::starterAccounts().size()) - 1);
-    EXPECT_EQ(e.lines.first(), "51200  Compte courant") << "an account already there keeps its label";
+    EXPECT_EQ(e.items.first(), "51200  Compte courant") << "an account already there keeps its label";
     EXPECT_EQ(e.addStarter(), 0);
     e.select(0);
     e.Supprime();
-    EXPECT_EQ(Chart::findNumber(e.lines, "51200"), -1);
+    EXPECT_EQ(Chart::findNumber(e.items, "51200"), -1);
 }
 
 TEST(Ledger, ListsTheAccountsEntriesInJournalOrderWithTheirTotals)

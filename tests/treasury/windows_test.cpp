@@ -154,6 +154,31 @@ TEST_F(TreasuryWindows, JournalMovesPrintsExportsAndHandsTheJournalBack)
     EXPECT_EQ(back.at(11).left(6), "202604");
 }
 
+TEST_F(TreasuryWindows, JournalKeepsItsTextsStorableMarksAndTellsOfEntriesLeftWaiting)
+{
+    QStringList full;
+    for (int r = 0; r < 128; ++r)
+        full += entryLines("202603", r, {"01/03/2026", "60600", "x", "1"});
+    full += entryLines("202603", 999, {"02/03/2026", "70600", "attente", "", "5"});
+    TBudget w;
+    w.Init(RecordList(full), kChart);
+    showActive(&w);
+    EXPECT_EQ(dialogs().texts("message"),
+              QStringList{"Le mois est complet : 1 écriture(s) en attente restent dans le journal."});
+    w.labelEdit()->insert("Café €");
+    w.labelEdit()->insert("\u6771");
+    EXPECT_EQ(w.labelEdit()->text(), "Café €");
+
+    QTableWidget *g = w.grid();
+    const QPoint mark = g->visualItemRect(g->item(2, ColMark)).center();
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, mark);
+    EXPECT_EQ(w.cell(2, ColMark), "") << "reconciliation is off until switched on";
+    w.SetPointage(true);
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, mark);
+    EXPECT_EQ(w.cell(2, ColMark), JournalMonth::markText());
+    EXPECT_TRUE(w.month().changed());
+}
+
 TEST_F(TreasuryWindows, LedgerFollowsTheAccountChosenAndTheMonth)
 {
     journal.append(JournalLine::compose("202603", 1, 1, "70600"));
@@ -174,6 +199,13 @@ TEST_F(TreasuryWindows, LedgerFollowsTheAccountChosenAndTheMonth)
     EXPECT_EQ(w.rowCount(), 0);
     click(w.printButton());
     EXPECT_TRUE(FakePrinter::instance().last().findText("Totaux"));
+
+    const QString csv = dir.filePath("ventes.csv");
+    dialogs().saveAnswers = {csv};
+    w.exportButton()->menu()->findChild<QAction *>("ExportYear")->trigger();
+    QByteArray bytes;
+    ASSERT_TRUE(TextFile::readBytes(csv, &bytes));
+    EXPECT_TRUE(bytes.endsWith("\r\n;70600;;;;\r\n")) << bytes.toStdString();
 }
 
 TEST_F(TreasuryWindows, TreasuryPlanEditsRecalculatesChangesYearAndSaves)

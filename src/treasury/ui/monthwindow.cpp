@@ -3,8 +3,8 @@
 #include "core/dialogs.h"
 #include "core/textfile.h"
 #include "treasury/csvexport.h"
+#include "treasury/ui/panel.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -20,17 +19,6 @@
 namespace {
 
 const int kWidths[JournalLine::kColumns] = {82, 90, 284, 100, 100, 10};
-
-QToolButton *toolButton(QWidget *parent, const char *name, const QString &hint, QStyle::StandardPixmap icon)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(hint);
-    b->setStatusTip(hint);
-    b->setIcon(parent->style()->standardIcon(icon));
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
 
 QLineEdit *totalField(QWidget *parent, const char *name, int width)
 {
@@ -52,22 +40,16 @@ MonthWindow::MonthWindow(const QString &objectName, const QString &title, QWidge
     auto *layout = new QVBoxLayout(this);
     m_body = layout;
 
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    auto *row = new QHBoxLayout(panel);
+    const TopPanel panel(this);
+    QHBoxLayout *row = panel.row;
     m_panelRow = row;
-    m_previous = toolButton(panel, "SpeedButton2", QStringLiteral("Mois précédent"), QStyle::SP_ArrowLeft);
-    m_next = toolButton(panel, "SpeedButton1", QStringLiteral("Mois suivant"), QStyle::SP_ArrowRight);
-    m_caption = new QLabel(panel);
-    m_caption->setObjectName(QStringLiteral("Caption"));
-    QFont bold = m_caption->font();
-    bold.setBold(true);
-    m_caption->setFont(bold);
+    m_previous = panel.button("SpeedButton2", QStringLiteral("Mois précédent"), QStyle::SP_ArrowLeft);
+    m_next = panel.button("SpeedButton1", QStringLiteral("Mois suivant"), QStyle::SP_ArrowRight);
+    m_caption = panel.caption();
     m_caption->setMinimumWidth(160);
     m_caption->setAlignment(Qt::AlignCenter);
-    m_print = toolButton(panel, "SpeedButton4", QStringLiteral("Imprimer"), QStyle::SP_FileIcon);
-    m_export = toolButton(panel, "SpeedButton5", QStringLiteral("Exporter"), QStyle::SP_DialogSaveButton);
+    m_print = panel.button("SpeedButton4", QStringLiteral("Imprimer"), QStyle::SP_FileIcon);
+    m_export = panel.button("SpeedButton5", QStringLiteral("Exporter"), QStyle::SP_DialogSaveButton);
     m_export->setText(QStringLiteral("Exporter"));
     m_export->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_export->setPopupMode(QToolButton::InstantPopup);
@@ -78,7 +60,7 @@ MonthWindow::MonthWindow(const QString &objectName, const QString &title, QWidge
     QAction *year = menu->addAction(QStringLiteral("L'année entière..."));
     year->setObjectName(QStringLiteral("ExportYear"));
     m_export->setMenu(menu);
-    m_close = new QPushButton(QStringLiteral("Fermer"), panel);
+    m_close = new QPushButton(QStringLiteral("Fermer"), panel.frame);
     m_close->setObjectName(QStringLiteral("Button13"));
     m_close->setAutoDefault(false);
     row->addWidget(m_previous);
@@ -89,7 +71,7 @@ MonthWindow::MonthWindow(const QString &objectName, const QString &title, QWidge
     row->addWidget(m_export);
     row->addStretch(1);
     row->addWidget(m_close);
-    layout->addWidget(panel);
+    layout->addWidget(panel.frame);
 
     m_grid = new QTableWidget(JournalLine::kRows, JournalLine::kColumns, this);
     m_grid->setObjectName(QStringLiteral("StringGrid1"));

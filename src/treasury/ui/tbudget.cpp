@@ -8,6 +8,7 @@
 #include "treasury/chart.h"
 #include "treasury/csvexport.h"
 #include "treasury/printouts.h"
+#include "treasury/ui/panel.h"
 
 #include <QComboBox>
 #include <QFocusEvent>
@@ -15,7 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -53,12 +53,7 @@ TBudget::TBudget(QWidget *parent)
     : MonthWindow(QStringLiteral("Budget"), QStringLiteral("Journal"), parent),
       m_month({Clock::today().year(), Clock::today().month()})
 {
-    m_delete = new QToolButton(this);
-    m_delete->setObjectName(QStringLiteral("SpeedButton3"));
-    m_delete->setToolTip(QStringLiteral("Supprimer écriture"));
-    m_delete->setStatusTip(QStringLiteral("Supprimer écriture"));
-    m_delete->setIcon(style()->standardIcon(QStyle::SP_TrashIcon));
-    m_delete->setFocusPolicy(Qt::NoFocus);
+    m_delete = panelButton(panelRow()->parentWidget(), "SpeedButton3", QStringLiteral("Supprimer écriture"), QStyle::SP_TrashIcon);
     panelRow()->insertWidget(4, m_delete);
 
     auto *titles = new QHBoxLayout;
@@ -142,15 +137,8 @@ void TBudget::done(int result)
 
 void TBudget::LitMois()
 {
-    m_read = true;
     m_month.read(m_journal);
-    Raz();
-    refresh();
-    m_date->setFocus();
-    if (m_month.pendingLeft() > 0)
-        Dialogs::current().message(
-            QStringLiteral("Le mois est complet : %1 écriture(s) en attente restent dans le journal.")
-                .arg(m_month.pendingLeft()));
+    monthRead();
 }
 
 void TBudget::EcritMois()
@@ -161,10 +149,19 @@ void TBudget::EcritMois()
 void TBudget::moveMonth(int delta)
 {
     m_month.move(m_journal, delta);
+    monthRead();
+}
+
+void TBudget::monthRead()
+{
     m_read = true;
     Raz();
     refresh();
     m_date->setFocus();
+    if (m_month.pendingLeft() > 0)
+        Dialogs::current().message(
+            QStringLiteral("Le mois est complet : %1 écriture(s) en attente restent dans le journal.")
+                .arg(m_month.pendingLeft()));
 }
 
 void TBudget::refresh()

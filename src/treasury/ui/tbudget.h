@@ -56,6 +56,9 @@ protected:
     void done(int result) override;
 
 private:
+    // What follows the reading of a month: inputs emptied, grid and totals
+    // shown, and the user told of entries left waiting.
+    void monthRead();
     void refresh();
     void leaveDate();
     void leaveAccount();

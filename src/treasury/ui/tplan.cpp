@@ -2,8 +2,8 @@
 
 #include "core/cp1252validator.h"
 #include "store/settingsfiles.h"
+#include "treasury/ui/panel.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -20,20 +19,18 @@ TPlan::TPlan(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Plan"));
     setWindowTitle(QStringLiteral("Plan comptable"));
     auto *layout = new QVBoxLayout(this);
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    auto *top = new QHBoxLayout(panel);
-    auto *close = new QPushButton(QStringLiteral("Fermer"), panel);
+    const TopPanel panel(this);
+    QHBoxLayout *top = panel.row;
+    auto *close = new QPushButton(QStringLiteral("Fermer"), panel.frame);
     close->setObjectName(QStringLiteral("Button1"));
     close->setAutoDefault(false);
-    m_starter = new QPushButton(QStringLiteral("Plan type associatif"), panel);
+    m_starter = new QPushButton(QStringLiteral("Plan type associatif"), panel.frame);
     m_starter->setObjectName(QStringLiteral("Button2"));
     m_starter->setAutoDefault(false);
     top->addWidget(close);
     top->addStretch(1);
     top->addWidget(m_starter);
-    layout->addWidget(panel);
+    layout->addWidget(panel.frame);
 
     auto *fields = new QHBoxLayout;
     auto *numberCaption = new QLabel(QStringLiteral("Compte"), this);
@@ -46,12 +43,7 @@ TPlan::TPlan(QWidget *parent) : QDialog(parent)
     m_label = new QLineEdit(this);
     m_label->setObjectName(QStringLiteral("Edit2"));
     m_label->setValidator(new Cp1252Validator(m_label));
-    m_send = new QToolButton(this);
-    m_send->setObjectName(QStringLiteral("SpeedButton1"));
-    m_send->setToolTip(QStringLiteral("Valider"));
-    m_send->setStatusTip(QStringLiteral("Valider"));
-    m_send->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    m_send->setFocusPolicy(Qt::NoFocus);
+    m_send = panelButton(this, "SpeedButton1", QStringLiteral("Valider"), QStyle::SP_DialogApplyButton);
     fields->addWidget(numberCaption);
     fields->addWidget(m_number);
     fields->addWidget(labelCaption);
@@ -82,22 +74,22 @@ TPlan::TPlan(QWidget *parent) : QDialog(parent)
 void TPlan::Init(const RecordList &chart)
 {
     ChartEdit s;
-    s.lines = chart.toStringList();
+    s.items = chart.toStringList();
     apply(s);
 }
 
 void TPlan::Result(RecordList &chart) const
 {
-    chart.setStringList(state().lines);
+    chart.setStringList(state().items);
     SettingsFiles::sortChart(chart);
 }
 
 ChartEdit TPlan::state() const
 {
     ChartEdit s;
-    s.lines.reserve(m_list->count());
+    s.items.reserve(m_list->count());
     for (int i = 0; i < m_list->count(); ++i)
-        s.lines.append(m_list->item(i)->text());
+        s.items.append(m_list->item(i)->text());
     s.selected = m_list->currentItem() && m_list->currentItem()->isSelected() ? m_list->currentRow() : -1;
     s.number = m_number->text();
     s.label = m_label->text();
@@ -107,14 +99,14 @@ ChartEdit TPlan::state() const
 void TPlan::apply(const ChartEdit &s)
 {
     m_applying = true;
-    const int common = std::min<int>(m_list->count(), int(s.lines.size()));
+    const int common = std::min<int>(m_list->count(), int(s.items.size()));
     for (int i = 0; i < common; ++i)
-        if (m_list->item(i)->text() != s.lines.at(i))
-            m_list->item(i)->setText(s.lines.at(i));
-    while (m_list->count() > s.lines.size())
+        if (m_list->item(i)->text() != s.items.at(i))
+            m_list->item(i)->setText(s.items.at(i));
+    while (m_list->count() > s.items.size())
         delete m_list->takeItem(m_list->count() - 1);
-    for (int i = common; i < s.lines.size(); ++i)
-        m_list->addItem(s.lines.at(i));
+    for (int i = common; i < s.items.size(); ++i)
+        m_list->addItem(s.items.at(i));
     m_list->clearSelection();
     m_list->setCurrentRow(-1);
     if (s.hasSelection())

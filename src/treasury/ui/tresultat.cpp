@@ -4,8 +4,8 @@
 #include "print/printing.h"
 #include "treasury/period.h"
 #include "treasury/printouts.h"
+#include "treasury/ui/panel.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -32,26 +32,20 @@ TResultat::TResultat(QWidget *parent) : QDialog(parent), m_year(Period::clampYea
     setObjectName(QStringLiteral("Resultat"));
     setWindowTitle(QStringLiteral("Resultat annuel"));
     auto *layout = new QVBoxLayout(this);
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    auto *row = new QHBoxLayout(panel);
-    m_caption = new QLabel(panel);
-    m_caption->setObjectName(QStringLiteral("Caption"));
-    QFont bold = m_caption->font();
-    bold.setBold(true);
-    m_caption->setFont(bold);
-    QPushButton *previous = button(panel, "Button2", QStringLiteral("Précédent"));
-    QPushButton *next = button(panel, "Button3", QStringLiteral("Suivant"));
-    QPushButton *print = button(panel, "Button4", QStringLiteral("Imprimer"));
-    QPushButton *close = button(panel, "Button1", QStringLiteral("Fermer"));
+    const TopPanel panel(this);
+    QHBoxLayout *row = panel.row;
+    m_caption = panel.caption();
+    QPushButton *previous = button(panel.frame, "Button2", QStringLiteral("Précédent"));
+    QPushButton *next = button(panel.frame, "Button3", QStringLiteral("Suivant"));
+    QPushButton *print = button(panel.frame, "Button4", QStringLiteral("Imprimer"));
+    QPushButton *close = button(panel.frame, "Button1", QStringLiteral("Fermer"));
     row->addWidget(m_caption);
     row->addStretch(1);
     row->addWidget(previous);
     row->addWidget(next);
     row->addWidget(print);
     row->addWidget(close);
-    layout->addWidget(panel);
+    layout->addWidget(panel.frame);
 
     m_grid = new QTableWidget(kRows, 2, this);
     m_grid->setObjectName(QStringLiteral("StringGrid1"));

@@ -4,8 +4,8 @@
 #include "core/cp1252validator.h"
 #include "print/printing.h"
 #include "treasury/printouts.h"
+#include "treasury/ui/panel.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
@@ -56,17 +55,6 @@ public:
     }
 };
 
-QToolButton *toolButton(QWidget *parent, const char *name, const QString &hint, QStyle::StandardPixmap icon)
-{
-    auto *b = new QToolButton(parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(hint);
-    b->setStatusTip(hint);
-    b->setIcon(parent->style()->standardIcon(icon));
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
 } // namespace
 
 TTreso::TTreso(QWidget *parent) : QDialog(parent), m_plan(Clock::today().year())
@@ -75,22 +63,16 @@ TTreso::TTreso(QWidget *parent) : QDialog(parent), m_plan(Clock::today().year())
     setWindowTitle(QStringLiteral("Plan de trésorerie"));
     auto *layout = new QVBoxLayout(this);
 
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameShape(QFrame::StyledPanel);
-    auto *row = new QHBoxLayout(panel);
-    auto *previous = toolButton(panel, "SpeedButton2", QStringLiteral("Année précédente"), QStyle::SP_ArrowLeft);
-    auto *next = toolButton(panel, "SpeedButton1", QStringLiteral("Année suivante"), QStyle::SP_ArrowRight);
-    auto *recalc = toolButton(panel, "SpeedButton3", QStringLiteral("Recalculer"), QStyle::SP_BrowserReload);
-    auto *print = toolButton(panel, "SpeedButton4", QStringLiteral("Imprimer"), QStyle::SP_FileIcon);
-    auto *close = new QPushButton(QStringLiteral("Fermer"), panel);
+    const TopPanel panel(this);
+    QHBoxLayout *row = panel.row;
+    auto *previous = panel.button("SpeedButton2", QStringLiteral("Année précédente"), QStyle::SP_ArrowLeft);
+    auto *next = panel.button("SpeedButton1", QStringLiteral("Année suivante"), QStyle::SP_ArrowRight);
+    auto *recalc = panel.button("SpeedButton3", QStringLiteral("Recalculer"), QStyle::SP_BrowserReload);
+    auto *print = panel.button("SpeedButton4", QStringLiteral("Imprimer"), QStyle::SP_FileIcon);
+    auto *close = new QPushButton(QStringLiteral("Fermer"), panel.frame);
     close->setObjectName(QStringLiteral("Button1"));
     close->setAutoDefault(false);
-    m_caption = new QLabel(panel);
-    m_caption->setObjectName(QStringLiteral("Caption"));
-    QFont bold = m_caption->font();
-    bold.setBold(true);
-    m_caption->setFont(bold);
+    m_caption = panel.caption();
     row->addWidget(previous);
     row->addWidget(m_caption);
     row->addWidget(next);
@@ -99,7 +81,7 @@ TTreso::TTreso(QWidget *parent) : QDialog(parent), m_plan(Clock::today().year())
     row->addWidget(print);
     row->addStretch(1);
     row->addWidget(close);
-    layout->addWidget(panel);
+    layout->addWidget(panel.frame);
 
     int label = 4;
     for (const TreasuryPlan::Side side : {TreasuryPlan::Expenses, TreasuryPlan::Receipts}) {
@@ -134,7 +116,7 @@ TTreso::TTreso(QWidget *parent) : QDialog(parent), m_plan(Clock::today().year())
         auto *totals = new QHBoxLayout;
         totals->setSpacing(0);
         auto *total = new QLabel(QStringLiteral("Total"), this);
-        total->setFont(bold);
+        total->setFont(m_caption->font());
         total->setFixedWidth(kLabelWidth);
         totals->addWidget(total);
         for (int m = 0; m < 12; ++m) {
