@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -235,6 +236,15 @@ TEST_F(TreasuryWindows, TreasuryPlanEditsRecalculatesChangesYearAndSaves)
     QStringList saved;
     ASSERT_TRUE(TextFile::readLines(dir.filePath("club.pdt"), &saved));
     EXPECT_EQ(saved, QStringList{"2026111120"});
+
+    // A plan that cannot be written is named to the user.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("bloque.pdt"));
+    ModalWatcher watcher([](QWidget *t) {
+        static_cast<TTreso *>(t)->grid(TreasuryPlan::Receipts)->item(0, 0)->setText("Dons");
+        t->close();
+    });
+    EXPECT_FALSE(openTreso(nullptr, dir.filePath("bloque.adh")));
+    EXPECT_EQ(dialogs().texts("error"), QStringList{"Impossible d'écrire le fichier bloque.pdt."});
 }
 
 TEST_F(TreasuryWindows, ResultChartEditorAndAccountList)

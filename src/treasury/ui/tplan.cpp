@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -99,16 +100,11 @@ ChartEdit TPlan::state() const
 void TPlan::apply(const ChartEdit &s)
 {
     m_applying = true;
-    const int common = std::min<int>(m_list->count(), int(s.items.size()));
-    for (int i = 0; i < common; ++i)
-        if (m_list->item(i)->text() != s.items.at(i))
-            m_list->item(i)->setText(s.items.at(i));
-    while (m_list->count() > s.items.size())
-        delete m_list->takeItem(m_list->count() - 1);
-    for (int i = common; i < s.items.size(); ++i)
-        m_list->addItem(s.items.at(i));
-    m_list->clearSelection();
-    m_list->setCurrentRow(-1);
+    // Filled again whole, the list keeps the place it was scrolled to.
+    const int scrolled = m_list->verticalScrollBar()->value();
+    m_list->clear();
+    m_list->addItems(s.items);
+    m_list->verticalScrollBar()->setValue(scrolled);
     if (s.hasSelection())
         m_list->setCurrentRow(s.selected);
     m_number->setText(s.number);
