@@ -293,7 +293,7 @@ TEST_F(TreasuryWindows, RecordWindowOpenersHandBackTheJournalAndKeepTheChart)
 {
     TFiche fiche;
     fiche.store().JournalLines = journal;
-    fiche.store().StoreModified = false;
+    fiche.store().markSaved();
     {
         ModalWatcher watcher;
         fiche.Saisie();
