@@ -126,8 +126,15 @@ TEST_F(TreasuryWindows, JournalMovesPrintsExportsAndHandsTheJournalBack)
     TBudget w;
     w.Init(journal, kChart);
     showActive(&w);
+    w.grid()->setCurrentCell(0, 0);
     click(w.nextButton());
     EXPECT_EQ(w.captionLabel()->text(), "Avril 2026");
+    QTest::keyClicks(w.receiptEdit(), "7");
+    QTest::keyClick(w.receiptEdit(), Qt::Key_Return);
+    click(w.deleteButton());
+    EXPECT_EQ(w.month().count(), 1) << "no row of this month was picked";
+    w.grid()->setCurrentCell(0, 0);
+    click(w.deleteButton());
     QTest::keyClicks(w.receiptEdit(), "40");
     QTest::keyClick(w.receiptEdit(), Qt::Key_Return);
     QTest::keyClick(w.dateEdit(), Qt::Key_PageUp);

@@ -53,7 +53,8 @@ TBudget::TBudget(QWidget *parent)
     : MonthWindow(QStringLiteral("Budget"), QStringLiteral("Journal"), parent),
       m_month({Clock::today().year(), Clock::today().month()})
 {
-    m_delete = panelButton(panelRow()->parentWidget(), "SpeedButton3", QStringLiteral("Supprimer écriture"), QStyle::SP_TrashIcon);
+    m_delete = panelButton(panelRow()->parentWidget(), "SpeedButton3", QStringLiteral("Supprimer écriture"),
+                           QStyle::SP_TrashIcon);
     panelRow()->insertWidget(4, m_delete);
 
     auto *titles = new QHBoxLayout;
@@ -156,6 +157,8 @@ void TBudget::monthRead()
 {
     m_read = true;
     Raz();
+    // A row picked in the month left must not name one of this month.
+    grid()->setCurrentCell(-1, -1);
     refresh();
     m_date->setFocus();
     if (m_month.pendingLeft() > 0)

@@ -6,7 +6,6 @@
 #include "treasury/printouts.h"
 #include "treasury/ui/panel.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -87,7 +86,7 @@ TTreso::TTreso(QWidget *parent) : QDialog(parent), m_plan(Clock::today().year())
     for (const TreasuryPlan::Side side : {TreasuryPlan::Expenses, TreasuryPlan::Receipts}) {
         auto *g = new QTableWidget(TreasuryPlan::kLines, TreasuryPlan::kColumns, this);
         m_grids[side] = g;
-        g->setObjectName(side == TreasuryPlan::Expenses ? QStringLiteral("StringGrid1") : QStringLiteral("StringGrid2"));
+        g->setObjectName(QStringLiteral("StringGrid%1").arg(side + 1));
         QStringList titles{side == TreasuryPlan::Expenses ? QStringLiteral("Dépenses") : QStringLiteral("Recettes")};
         for (const char *m : kMonths)
             titles.append(QString::fromUtf8(m));
