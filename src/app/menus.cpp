@@ -215,9 +215,6 @@ const QStringList &Menus::commandsToCome()
         QStringLiteral("Listepartenaires1"), QStringLiteral("Enveloppes1"), QStringLiteral("Imprimerfiche1"),
         QStringLiteral("Cartedadhrent1"), QStringLiteral("Cartedadhrent2"), QStringLiteral("Imprimerreu1"),
         QStringLiteral("Enveloppecourante1"),
-        // Treasury
-        QStringLiteral("Plancomptable1"), QStringLiteral("Listedescomptes1"), QStringLiteral("Saisiedescritures1"),
-        QStringLiteral("Voircomptes1"), QStringLiteral("Plandetrsorerie1"), QStringLiteral("Rsultatannuel1"),
         // Statistics
         QStringLiteral("Statsdpartements1"), QStringLiteral("Statscatgories1"), QStringLiteral("StatCAadhrents1"),
         QStringLiteral("StatsCApartenaires1"), QStringLiteral("StatsCAactivits1"),

@@ -111,7 +111,16 @@ public:
 
 
     // ---- Treasury (tfiche_treasury.cpp) ------------------------------------------------
-
+    // The chart editor; the chart it leaves is written to "Velmora.plc" in the
+    // settings folder at once, so that no later reading can undo it.
+    void Plc(const QString &settingsDir);
+    void VoirPlc();
+    // The journal, handed back into the store, which is then marked modified.
+    void Saisie();
+    void GrandLivre();
+    // The treasury plan of the store's member file.
+    void Tresorerie();
+    void ResAnnuel();
 
     // ---- Statistics (tfiche_stats.cpp) -------------------------------------------------
 

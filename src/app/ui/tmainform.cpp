@@ -253,7 +253,12 @@ void TMainForm::registerHandlers()
 
 
     // ---- Treasury --------------------------------------------------------------
-
+    m_handlers.insert(QStringLiteral("Plancomptable1"), [this] { m_fiche->Plc(StartDir); });
+    m_handlers.insert(QStringLiteral("Listedescomptes1"), fiche(&TFiche::VoirPlc));
+    m_handlers.insert(QStringLiteral("Saisiedescritures1"), fiche(&TFiche::Saisie));
+    m_handlers.insert(QStringLiteral("Voircomptes1"), fiche(&TFiche::GrandLivre));
+    m_handlers.insert(QStringLiteral("Plandetrsorerie1"), fiche(&TFiche::Tresorerie));
+    m_handlers.insert(QStringLiteral("Rsultatannuel1"), fiche(&TFiche::ResAnnuel));
 
     // ---- Statistics ------------------------------------------------------------
 
