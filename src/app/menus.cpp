@@ -221,8 +221,6 @@ const QStringList &Menus::commandsToCome()
         // Statistics
         QStringLiteral("Statsdpartements1"), QStringLiteral("Statscatgories1"), QStringLiteral("StatCAadhrents1"),
         QStringLiteral("StatsCApartenaires1"), QStringLiteral("StatsCAactivits1"),
-        // Letters
-        QStringLiteral("Traitementdetexte1"),
         // Office tools and calculators
         QStringLiteral("Planning1"), QStringLiteral("Messages1"), QStringLiteral("Emprunts1"),
         QStringLiteral("Placement1"), QStringLiteral("Calendrier1"), QStringLiteral("Calculatrice1"),
