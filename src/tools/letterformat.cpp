@@ -55,12 +55,16 @@ ParaTwips twipsOf(const Indents &in)
     return t;
 }
 
-Indents indentsOf(const QTextBlock &block)
-{
-    return indentsOf(twipsOf(block.blockFormat(), hasBullet(block)));
-}
-
 namespace {
+
+// The room that indent steps (of the paragraph and of its list) add.
+int stepTwips(const QTextBlock &block)
+{
+    int steps = block.blockFormat().indent();
+    if (block.textList())
+        steps += block.textList()->format().indent();
+    return steps ? twipsFromUnits(steps * block.document()->indentWidth()) : 0;
+}
 
 // Every paragraph from the selection's start to its end.
 template <typename F>
@@ -77,6 +81,18 @@ void forEachBlock(const QTextCursor &cursor, F f)
 
 } // namespace
 
+ParaTwips twipsOf(const QTextBlock &block)
+{
+    ParaTwips t = twipsOf(block.blockFormat(), hasBullet(block));
+    t.li += stepTwips(block);
+    return t;
+}
+
+Indents indentsOf(const QTextBlock &block)
+{
+    return indentsOf(twipsOf(block));
+}
+
 void setIndents(const QTextCursor &cursor, const Indents &indents)
 {
     const ParaTwips t = twipsOf(indents);
@@ -84,7 +100,9 @@ void setIndents(const QTextCursor &cursor, const Indents &indents)
     c.beginEditBlock();
     forEachBlock(cursor, [&](const QTextBlock &b) {
         QTextBlockFormat f = b.blockFormat();
-        setTwips(&f, t, hasBullet(b));
+        ParaTwips own = t;
+        own.li -= stepTwips(b);
+        setTwips(&f, own, hasBullet(b));
         QTextCursor(b).setBlockFormat(f);
     });
     c.endEditBlock();
@@ -121,7 +139,8 @@ void setBullets(const QTextCursor &cursor, bool on)
             joined = b.textList();
             return;
         }
-        const ParaTwips t = twipsOf(b.blockFormat(), listed);
+        ParaTwips t = twipsOf(b.blockFormat(), listed);
+        t.li += stepTwips(b);
         QTextCursor c(b);
         if (on) {
             if (joined)
@@ -132,6 +151,7 @@ void setBullets(const QTextCursor &cursor, bool on)
             b.textList()->remove(b);
         }
         QTextBlockFormat f = c.block().blockFormat();
+        t.li -= stepTwips(c.block());
         setTwips(&f, t, on);
         c.setBlockFormat(f);
     });

@@ -66,8 +66,10 @@ void setTwips(QTextBlockFormat *format, const ParaTwips &twips, bool listed);
 Indents indentsOf(const ParaTwips &twips);
 ParaTwips twipsOf(const Indents &indents);
 
-// The indents of a paragraph of a document, and the same set on every
-// paragraph a cursor's selection touches.
+// The indents of a paragraph of a document, with the indent steps of lists
+// pasted in from elsewhere; and the same set on every paragraph a cursor's
+// selection touches.
+ParaTwips twipsOf(const QTextBlock &block);
 Indents indentsOf(const QTextBlock &block);
 void setIndents(const QTextCursor &cursor, const Indents &indents);
 

@@ -3,6 +3,7 @@
 #include "core/cp1252.h"
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <QTextBlock>
@@ -20,7 +21,6 @@ struct CharState
     int font = 0;
     int fs = 24;
     int cf = 0;
-    int vert = 0;
     bool b = false, i = false, ul = false, strike = false;
 };
 
@@ -50,7 +50,8 @@ private:
     void text(const QString &text);
     void paragraph(const QTextBlock &block);
     void listMarker(const QTextBlock &block);
-    void apply(const QTextCharFormat &format);
+    void apply(const QTextCharFormat &format, int formatIndex);
+    CharState stateOf(const QTextCharFormat &format);
     int fontIndex(const QString &family);
     int colorIndex(const QColor &color);
 
@@ -60,6 +61,7 @@ private:
     CharState m_state;
     QStringList m_fonts;
     QList<QColor> m_colors;
+    QHash<int, CharState> m_states;
 };
 
 int Writer::fontIndex(const QString &family)
@@ -87,6 +89,20 @@ void Writer::text(const QString &s)
     Cp1252::encodeInto(s, bytes.data());
     static const char hex[] = "0123456789abcdef";
     for (qsizetype i = 0; i < s.size(); ++i) {
+        // A stretch of plain characters goes out as it is.
+        qsizetype plain = i;
+        while (plain < s.size() && s.at(plain).unicode() > 0x20 && s.at(plain).unicode() < 0x80
+               && s.at(plain) != u'\\' && s.at(plain) != u'{' && s.at(plain) != u'}')
+            ++plain;
+        if (plain > i) {
+            if (m_delimit) {
+                m_out += ' ';
+                m_delimit = false;
+            }
+            m_out.append(bytes.constData() + i, plain - i);
+            i = plain - 1;
+            continue;
+        }
         const char16_t u = s.at(i).unicode();
         switch (u) {
         case u'\t': word("tab"); continue;
@@ -118,7 +134,7 @@ void Writer::text(const QString &s)
     }
 }
 
-void Writer::apply(const QTextCharFormat &f)
+CharState Writer::stateOf(const QTextCharFormat &f)
 {
     CharState s;
     s.font = fontIndex(Letter::familyOf(f, m_doc));
@@ -129,11 +145,16 @@ void Writer::apply(const QTextCharFormat &f)
     s.strike = f.fontStrikeOut();
     if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush)
         s.cf = colorIndex(f.foreground().color());
-    if (f.verticalAlignment() == QTextCharFormat::AlignSuperScript)
-        s.vert = 1;
-    else if (f.verticalAlignment() == QTextCharFormat::AlignSubScript)
-        s.vert = 2;
+    return s;
+}
 
+void Writer::apply(const QTextCharFormat &f, int formatIndex)
+{
+    // Each format of the document is looked at once.
+    auto known = m_states.constFind(formatIndex);
+    if (known == m_states.constEnd())
+        known = m_states.insert(formatIndex, stateOf(f));
+    const CharState s = *known;
     CharState &w = m_state;
     if (s.font != w.font)
         word("f", s.font);
@@ -149,8 +170,6 @@ void Writer::apply(const QTextCharFormat &f)
         word(s.strike ? "strike" : "strike0");
     if (s.cf != w.cf)
         word("cf", s.cf);
-    if (s.vert != w.vert)
-        word(s.vert == 1 ? "super" : s.vert == 2 ? "sub" : "nosupersub");
     w = s;
 }
 
@@ -200,7 +219,7 @@ void Writer::paragraph(const QTextBlock &block)
         word("qr");
     else if (align & Qt::AlignJustify)
         word("qj");
-    const Letter::ParaTwips t = Letter::twipsOf(bf, listed);
+    const Letter::ParaTwips t = Letter::twipsOf(block);
     if (t.li)
         word("li", t.li);
     if (t.fi)
@@ -240,13 +259,26 @@ void Writer::paragraph(const QTextBlock &block)
         word("pagebb");
 
     if (block.length() <= 1)
-        apply(block.charFormat());
+        apply(block.charFormat(), block.charFormatIndex());
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
-        apply(fragment.charFormat());
+        const QTextCharFormat f = fragment.charFormat();
+        apply(f, fragment.charFormatIndex());
+        // Raised and lowered text in a group of its own: a paragraph ending
+        // raised loses its end in some word processors.
+        const QTextCharFormat::VerticalAlignment vert = f.verticalAlignment();
+        const bool raised = vert == QTextCharFormat::AlignSuperScript || vert == QTextCharFormat::AlignSubScript;
+        if (raised) {
+            m_out += '{';
+            word(vert == QTextCharFormat::AlignSuperScript ? "super" : "sub");
+        }
         text(fragment.text());
+        if (raised) {
+            m_out += '}';
+            m_delimit = false;
+        }
     }
     word("par");
     m_out += "\r\n";
