@@ -359,7 +359,8 @@ private:
     int m_listLs = 0;
     bool m_lastListed = false;
 
-    QHash<quint64, QTextCharFormat> m_formats;
+    // Runs point at these: a node map keeps them where they are.
+    std::unordered_map<quint64, QTextCharFormat> m_formats;
 };
 
 void Reader::push()
@@ -537,9 +538,9 @@ const QTextCharFormat &Reader::charFormat(const CharState &s)
     const quint64 key = quint64(quint32(font) & 0xFFFFF) | (quint64(s.fs & 0x1FFF) << 20)
                         | (quint64(s.cf & 0xFFFF) << 33) | (quint64(s.vert) << 49) | (quint64(s.b) << 51)
                         | (quint64(s.i) << 52) | (quint64(s.ul) << 53) | (quint64(s.strike) << 54);
-    auto it = m_formats.find(key);
+    const auto it = m_formats.find(key);
     if (it != m_formats.end())
-        return *it;
+        return it->second;
     QTextCharFormat f;
     const QString name = m_fonts.value(font).name;
     f.setFontFamilies({name.isEmpty() ? Letter::defaultFamily() : name});
@@ -556,7 +557,7 @@ const QTextCharFormat &Reader::charFormat(const CharState &s)
         f.setVerticalAlignment(s.vert == 1 ? QTextCharFormat::AlignSuperScript : QTextCharFormat::AlignSubScript);
     if (s.cf > 0 && s.cf < m_colors.size() && m_colors.at(s.cf).isValid())
         f.setForeground(m_colors.at(s.cf));
-    return *m_formats.insert(key, f);
+    return m_formats.emplace(key, f).first->second;
 }
 
 QTextListFormat::Style Reader::listStyle() const

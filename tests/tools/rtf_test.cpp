@@ -2,6 +2,7 @@
 // files in the shapes other word processors write, damaged files.
 
 #include "tools/letterformat.h"
+#include "tools/letterruler.h"
 #include "tools/rtfreader.h"
 #include "tools/rtfwriter.h"
 
@@ -208,6 +209,7 @@ TEST(Rtf, FilesOfOtherWordProcessors)
         "\\pard Voir {\\field{\\*\\fldinst { HYPERLINK \"http://x.fr\" }}{\\fldrslt {\\ul le site}}} "
         "{\\*\\shppict{\\pict\\pngblip 89504e47}}{\\nonshppict{\\pict\\wmetafile8 0100}}fin\\par\r\n"
         "\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row\r\n"
+        "\\pard avant\\page apr\\'e8s\\par\r\n"
         "\\pard{\\*\\unknownthing garbage}{\\v cach\\'e9}visible\\line l\\emdash\\~\\bullet\\ldblquote q\\rdblquote "
         "\\bin4 {}\\}x\\par\r\n"
         "\\pard\\pntext}";
@@ -215,7 +217,7 @@ TEST(Rtf, FilesOfOtherWordProcessors)
     QTextDocument doc;
     r = RtfReader::read(word, &doc);
     EXPECT_EQ(rawText(doc),
-              QStringLiteral("Déjà ż bleu\npuce\nsous\nlettre\nVoir le site fin\nA1\tB1\n"
+              QStringLiteral("Déjà ż bleu\npuce\nsous\nlettre\nVoir le site fin\nA1\tB1\navant\naprès\n"
                              "visible\u2028l—\u00A0•“q”x"));
     EXPECT_TRUE(r.pictures && r.tables && r.headersFooters && !r.notes);
     EXPECT_EQ(r.notice(), "Ce document contient des images, des tableaux et des en-têtes ou pieds de page que le "
@@ -233,6 +235,9 @@ TEST(Rtf, FilesOfOtherWordProcessors)
     EXPECT_EQ(p[2].list, int(QTextListFormat::ListDecimal));
     EXPECT_EQ(p[3].list, int(QTextListFormat::ListLowerAlpha));
     EXPECT_EQ(p[4].list, 0);
+    EXPECT_FALSE(p[6].pageBreak);
+    EXPECT_TRUE(p[7].pageBreak);
+    EXPECT_EQ(doc.begin().begin().fragment().charFormat().fontPointSize(), 12); // no \fs: 12 points
     const QTextBlock first = doc.begin();
     QTextBlock::iterator it = first.begin();
     EXPECT_EQ(Letter::familyOf(it.fragment().charFormat(), doc), "Times New Roman");
@@ -277,6 +282,41 @@ TEST(Rtf, DamagedInputOpensWhatItCan)
     deep += QByteArray(200000, '{') + "profond" + QByteArray(200000, '}') + " fin}";
     EXPECT_EQ(textOf(deep), "profond fin");
     EXPECT_EQ(textOf("{\\rtf1 " + QByteArray(100000, '{') + "x"), "x");
+}
+
+// Bullets and the ruler keep the indents a user sees: the first line from the
+// margin, the others relative to it.
+TEST(LetterLayout, BulletsAndRulerKeepTheIndents)
+{
+    QTextDocument doc;
+    Letter::prepare(&doc);
+    QTextCursor c(&doc);
+    c.insertText(QStringLiteral("un\ndeux"));
+    c.select(QTextCursor::Document);
+    Letter::setIndents(c, {18, 36, 4});
+    Letter::setBullets(c, true);
+    EXPECT_EQ(doc.begin().textList(), doc.lastBlock().textList());
+    const Letter::ParaTwips t = Letter::twipsOf(doc.lastBlock());
+    EXPECT_EQ(t.li, 1080);
+    EXPECT_EQ(t.fi, -720);
+    EXPECT_EQ(t.ri, 80);
+    Letter::setBullets(c, false);
+    EXPECT_FALSE(doc.begin().textList());
+    EXPECT_DOUBLE_EQ(Letter::indentsOf(doc.begin()).left, 36);
+
+    // A first indent of 36 points: the marker 50 pixels in; the left marker
+    // dropped left of it gives a negative left indent, but never left of the page.
+    const int width = 600;
+    LetterRuler::Marks m = LetterRuler::marks({36, 0, 0}, width);
+    EXPECT_EQ(m.first, 50);
+    m.left = 26;
+    EXPECT_DOUBLE_EQ(LetterRuler::drop(LetterRuler::Marker::Left, {36, 0, 0}, m, width, 4).left, -18);
+    m.left = 0;
+    EXPECT_DOUBLE_EQ(LetterRuler::drop(LetterRuler::Marker::Left, {36, 0, 0}, m, width, 4).left, -36);
+    m = LetterRuler::marks({0, 0, 12}, width);
+    EXPECT_DOUBLE_EQ(LetterRuler::drop(LetterRuler::Marker::Right, {0, 0, 12}, m, width, 4).right, 12);
+    m.right = width;
+    EXPECT_DOUBLE_EQ(LetterRuler::drop(LetterRuler::Marker::Right, {0, 0, 12}, m, width, 4).right, 0);
 }
 
 // Where LibreOffice is installed, what the writer wrote opens there with its
