@@ -106,7 +106,7 @@ int main(int argc, char **argv)
     });
 
     const double sauve = Bench::bestOf(5, [&] {
-        store->StoreModified = true;
+        store->markModified();
         QString error;
         store->Sauve(base + ".adh", &error);
     });

@@ -218,8 +218,12 @@ QString capitalizeAZ(const QString &text)
     return upperAZ(text.left(1)) + text.mid(1);
 }
 
-QString twoDecimals(const QString &typed)
+QString twoDecimals(const QString &entered)
 {
+    // A point is a decimal separator too, as in the typed amounts.
+    QString typed = entered;
+    if (!typed.contains(QLatin1Char(',')))
+        typed.replace(typed.indexOf(QLatin1Char('.')), 1, QLatin1Char(','));
     const int comma = typed.indexOf(QLatin1Char(','));
     if (comma < 0)
         return typed + QStringLiteral(",00");

@@ -34,6 +34,7 @@ QString capitalizeAZ(const QString &text);
 
 // The typed amount brought to two decimals: without a comma ",00" is appended;
 // with one, the text up to the comma and the next two characters padded with 0.
+// A point stands for the comma when there is none ("12.5" gives "12,50").
 QString twoDecimals(const QString &typed);
 
 // The decimal number as the text of a block number: four digits, leading zeros.

@@ -4,12 +4,15 @@
 #include "core/formats.h"
 #include "fiche/datedgrid.h"
 #include "fiche/tfiche.h"
+#include "store/records.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,7 +25,6 @@
 namespace {
 
 constexpr int kPriceWidth = 110;
-constexpr int kFixedLines = 14;
 
 QLineEdit *newEdit(QWidget *parent, const char *name)
 {
@@ -120,17 +122,20 @@ ActivitiesPage::ActivitiesPage(TFiche *fiche) : RecordPage(fiche, Kind::Activity
     add("Intitulé", m_title, 1, 0, 3);
     add("Type", m_type, 2, 0, 3);
     add("Partenaire", m_partner, 3, 0);
-    form->addWidget(m_partnerName, 3, 2, 1, 2);
-    add("Début le", m_startDate, 4, 0);
-    add("à", m_startTime, 4, 2);
-    add("Fin le", m_endDate, 5, 0);
-    add("à", m_endTime, 5, 2);
-    add("Prix HT", m_priceHT, 6, 0);
-    add("Prix TTC", m_priceTTC, 7, 0);
-    add("TVA", m_vat, 8, 0);
-    add("Places", m_places, 6, 2);
-    add("Vendu", m_sold, 7, 2);
-    form->setRowStretch(9, 1);
+    // The partner's name under its code, wide enough for 40 characters.
+    form->addWidget(m_partnerName, 4, 1, 1, 3);
+    m_partnerName->setMinimumWidth(m_partnerName->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('n')))
+                                   + 12);
+    add("Début le", m_startDate, 5, 0);
+    add("à", m_startTime, 5, 2);
+    add("Fin le", m_endDate, 6, 0);
+    add("à", m_endTime, 6, 2);
+    add("Prix HT", m_priceHT, 7, 0);
+    add("Prix TTC", m_priceTTC, 8, 0);
+    add("TVA", m_vat, 9, 0);
+    add("Places", m_places, 7, 2);
+    add("Vendu", m_sold, 8, 2);
+    form->setRowStretch(10, 1);
 
     auto *right = new QVBoxLayout;
     right->addWidget(new QLabel(QStringLiteral("Remarques"), this));
@@ -138,8 +143,10 @@ ActivitiesPage::ActivitiesPage(TFiche *fiche) : RecordPage(fiche, Kind::Activity
     right->addWidget(m_grid, 2);
 
     auto *top = new QHBoxLayout(this);
-    top->addLayout(form, 1);
-    top->addLayout(right, 2);
+    top->addLayout(form, 0);
+    top->addLayout(right, 1);
+    // No widths are set for this grid: its label takes what the page leaves.
+    m_grid->grid()->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
 
     // Every change the user makes marks the activity for writing back and the
     // store as changed, so that closing asks to save even before the activity
@@ -174,10 +181,11 @@ void ActivitiesPage::InitPartenaires()
     Filling filling(this);
     const QString text = m_partner->currentText();
     m_partner->clear();
-    const RecordList &lines = store().PartnerLines();
-    for (int i = 0; i + 2 < lines.size(); ++i)
-        if (lines.isOpenTag(i))
-            m_partner->addItem(lines.at(i + 1) + QLatin1Char(' ') + lines.at(i + 2));
+    // Partners as they stand in their list, each with its code and company.
+    store().blocks(Kind::Partner).forEach([this](const BlockRef &b) {
+        if (b.has(PartnerField::Societe))
+            m_partner->addItem(b.text(PartnerField::Code) + QLatin1Char(' ') + b.text(PartnerField::Societe));
+    });
     setComboText(m_partner, text);
 }
 
@@ -201,43 +209,28 @@ void ActivitiesPage::priceExit(QLineEdit *edit)
 
 void ActivitiesPage::readRecord()
 {
+    using namespace ActivityField;
     Filling filling(this);
+    const BlockData f =
+        Activities::shown(store().readBlock(Kind::Activity, state().current), store().Numeroa(), Clock::now());
+    m_code->setText(f.field(Code));
+    m_title->setText(f.field(Intitule));
+    setComboText(m_type, f.field(Type));
+    setComboText(m_partner, f.field(Partenaire));
+    m_partnerName->setText(f.field(PartnerName));
+    QDate date;
+    QTime time;
+    Formats::parseDate(f.field(Debut), &date);
+    m_startDate->setDate(date);
+    Formats::parseDate(f.field(Fin), &date);
+    m_endDate->setDate(date);
+    Formats::parseTime(f.field(DebutHeure), &time);
+    m_startTime->setTime(time);
+    Formats::parseTime(f.field(FinHeure), &time);
+    m_endTime->setTime(time);
+    setTexts(std::array{m_priceHT, m_priceTTC, m_vat, m_places, m_sold}, f.fixed, PrixHT - 1);
+    fillNotes(f);
     state().edited = false;
-    for (QLineEdit *edit : {m_code, m_title, m_partnerName, m_priceHT, m_priceTTC, m_vat, m_places, m_sold})
-        edit->clear();
-    setComboText(m_type, QString());
-    setComboText(m_partner, QString());
-    clearNotes();
-    const QDateTime now = Clock::now();
-    m_startDate->setDate(now.date());
-    m_endDate->setDate(now.date());
-    m_startTime->setTime(now.time());
-    m_endTime->setTime(now.time());
-    m_code->setText(QString::number(store().Numeroa()));
-
-    if (const std::optional<BlockData> block = store().readBlock(Kind::Activity, state().current)) {
-        const QStringList &f = block->fixed;
-        m_code->setText(f.value(0));
-        m_title->setText(f.value(1));
-        setComboText(m_type, f.value(2));
-        setComboText(m_partner, f.value(3));
-        m_partnerName->setText(f.value(4));
-        // A date or time of another form leaves its picker at today and now.
-        QDate date;
-        QTime time;
-        if (f.value(5).size() == 10 && Formats::parseDate(f.value(5), &date))
-            m_startDate->setDate(date);
-        if (f.value(6).size() == 8 && Formats::parseTime(f.value(6), &time))
-            m_startTime->setTime(time);
-        if (f.value(7).size() == 10 && Formats::parseDate(f.value(7), &date))
-            m_endDate->setDate(date);
-        if (f.value(8).size() == 8 && Formats::parseTime(f.value(8), &time))
-            m_endTime->setTime(time);
-        setTexts(std::array{m_priceHT, m_priceTTC, m_vat, m_places, m_sold}, f, 9);
-        fillNotes(*block);
-    }
-    if (m_code->text().isEmpty())
-        m_code->setText(QString::number(store().Numeroa()));
 }
 
 void ActivitiesPage::writeRecord()
@@ -259,7 +252,7 @@ void ActivitiesPage::writeRecord()
                              m_vat->text(),
                              m_places->text(),
                              m_sold->text()});
-    Q_ASSERT(data.fixed.size() == kFixedLines);
+    Q_ASSERT(data.fixed.size() == ActivityField::Count);
     collectNotes(data);
     store().writeBlock(Kind::Activity, state().current, data);
 }

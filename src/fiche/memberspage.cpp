@@ -1,6 +1,7 @@
 #include "fiche/memberspage.h"
 
 #include "fiche/datedgrid.h"
+#include "store/records.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -19,29 +20,11 @@
 
 namespace {
 
-constexpr int kTitle = 2;      // fixed positions of the member block
-constexpr int kFirstEdit = 3;  // "Nom"
-constexpr int kLastEdit = 13;  // "Email"
-constexpr int kBirth = 14;
-constexpr int kProfession = 15;
-constexpr int kRenewal = 16;
-constexpr int kCategory = 17;
+using namespace MemberField;
+constexpr int kFirstEdit = Nom;  // "Nom" to "Email" are plain fields in a row
+constexpr int kLastEdit = Email;
 
 } // namespace
-
-const QStringList &MembersPage::titles()
-{
-    static const QStringList list{QStringLiteral("M."), QStringLiteral("Mme"), QStringLiteral("Mlle"),
-                                  QStringLiteral("Sté"), QStringLiteral("Asso")};
-    return list;
-}
-
-const QStringList &MembersPage::categories()
-{
-    static const QStringList list{QStringLiteral("Membre actif"), QStringLiteral("Membre bienfaiteur"),
-                                  QStringLiteral("Membre honoraire"), QStringLiteral("Ancien membre")};
-    return list;
-}
 
 MembersPage::MembersPage(TFiche *fiche) : RecordPage(fiche, Kind::Member, QStringLiteral("TabSheet1"))
 {
@@ -70,10 +53,9 @@ MembersPage::MembersPage(TFiche *fiche) : RecordPage(fiche, Kind::Member, QStrin
     m_title->setObjectName(QStringLiteral("ComboBox1"));
     m_title->setEditable(true);
     m_title->setInsertPolicy(QComboBox::NoInsert);
-    m_title->addItems(titles());
-    // Picking an item marks the record edited; typing in it is typing.
-    connect(m_title, &QComboBox::currentTextChanged, this, [this] { markEdited(false); });
-    connect(m_title->lineEdit(), &QLineEdit::textEdited, this, [this] { markEdited(); });
+    m_title->addItems(Layouts::memberTitles());
+    // Picking an item or typing in it changes the record.
+    connect(m_title, &QComboBox::currentTextChanged, this, [this] { markEdited(); });
 
     for (int p = kFirstEdit; p <= kLastEdit; ++p)
         m_edits.append(makeEdit(QStringLiteral("Edit%1").arg(p - 1)));
@@ -85,19 +67,23 @@ MembersPage::MembersPage(TFiche *fiche) : RecordPage(fiche, Kind::Member, QStrin
     m_categoryBox->setObjectName(QStringLiteral("RadioGroup1"));
     m_categories = new QButtonGroup(m_categoryBox);
     auto *categoryLayout = new QVBoxLayout(m_categoryBox);
-    for (int i = 0; i < categories().size(); ++i) {
-        auto *radio = new QRadioButton(categories()[i], m_categoryBox);
+    for (int i = 0; i < Layouts::categoryNames().size(); ++i) {
+        auto *radio = new QRadioButton(Layouts::categoryNames()[i], m_categoryBox);
         m_categories->addButton(radio, i);
-        categoryLayout->addWidget(radio);
+        categoryLayout->addWidget(radio, 0, Qt::AlignLeft);
     }
     connect(m_categories, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
-            markEdited(false);
+            markEdited();
     });
 
     m_remarks = new QPlainTextEdit(this);
     m_remarks->setObjectName(QStringLiteral("Memo1"));
     m_remarks->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The remarks take the height the fields beside them leave; the payments
+    // get the rest.
+    m_remarks->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    m_remarks->setMinimumHeight(60);
     m_payments = new DatedGrid({QStringLiteral("StringGrid1"), QStringLiteral("Panel1"),
                                 QStringLiteral("DateTimePicker2"), QStringLiteral("Edit13"),
                                 QStringLiteral("Edit15"), QStringLiteral("SpeedButton1")},
@@ -123,44 +109,42 @@ MembersPage::MembersPage(TFiche *fiche) : RecordPage(fiche, Kind::Member, QStrin
     addRow(right, QStringLiteral("Profession"), m_profession);
     addRow(right, QStringLiteral("Echéance"), m_renewal);
 
-    auto *columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addSpacing(16);
-    columns->addLayout(right, 1);
-
-    auto *remarksColumn = new QVBoxLayout;
+    // The fields, the category and the remarks side by side, so that the
+    // payments below keep the height of several rows even at 800 x 600.
+    categoryLayout->setSpacing(0);
+    categoryLayout->setContentsMargins(6, 2, 6, 2);
+    auto *notesColumn = new QVBoxLayout;
     auto *remarksLabel = new QLabel(QStringLiteral("Remarques"));
     remarksLabel->setBuddy(m_remarks);
-    remarksColumn->addWidget(remarksLabel);
-    remarksColumn->addWidget(m_remarks, 1);
-    auto *middle = new QHBoxLayout;
-    middle->addWidget(m_categoryBox);
-    middle->addLayout(remarksColumn, 1);
+    notesColumn->addWidget(m_categoryBox);
+    notesColumn->addWidget(remarksLabel);
+    notesColumn->addWidget(m_remarks, 1);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left, 4);
+    columns->addSpacing(8);
+    columns->addLayout(right, 4);
+    columns->addSpacing(8);
+    columns->addLayout(notesColumn, 3);
 
     auto *page = new QVBoxLayout(this);
     page->addLayout(columns);
-    page->addLayout(middle);
     page->addWidget(m_payments, 1);
 
     finishSetup();
-    // The window reads its first record at once: the fields must already hold
-    // a new record's values, or that first reading would count as an edit.
-    Filling filling(this);
-    clearFields();
 }
 
 QLineEdit *MembersPage::field(int position) const
 {
     if (position == 1)
         return m_number;
-    if (position == kTitle)
+    if (position == Titre)
         return m_title->lineEdit();
     if (position >= kFirstEdit && position <= kLastEdit)
         return m_edits[position - kFirstEdit];
     switch (position) {
-    case kBirth: return m_birth;
-    case kProfession: return m_profession;
-    case kRenewal: return m_renewal;
+    case Naissance: return m_birth;
+    case Profession: return m_profession;
+    case Echeance: return m_renewal;
     default: return nullptr;
     }
 }
@@ -194,78 +178,30 @@ QWidget *MembersPage::appendField() const
     return m_edits.first();
 }
 
-void MembersPage::clearFields()
-{
-    m_number->clear();
-    setTitle(titles().first());
-    for (QLineEdit *e : m_edits)
-        e->clear();
-    m_profession->clear();
-    m_birth->setText(QLatin1String(kNewDate));
-    m_renewal->setText(QLatin1String(kNewDate));
-    setCategory(0);
-    clearNotes();
-}
-
-void MembersPage::fill(const BlockData &data)
-{
-    const auto line = [&data](int position) { return data.fixed.value(position - 1); };
-    m_number->setText(line(1));
-    setTitle(line(kTitle));
-    setTexts(m_edits, data.fixed, kFirstEdit - 1);
-    if (!line(kBirth).isEmpty())
-        m_birth->setText(line(kBirth));
-    m_profession->setText(line(kProfession));
-    if (line(kRenewal).size() > 7)
-        m_renewal->setText(line(kRenewal));
-    const QString category = line(kCategory);
-    if (category.size() == 1 && category[0] >= QLatin1Char('0') && category[0] <= QLatin1Char('3'))
-        setCategory(category[0].unicode() - '0');
-    fillNotes(data);
-}
-
 void MembersPage::readRecord()
 {
-    const QString title = m_title->currentText();
-    const QString birth = m_birth->displayText();
-    const QString renewal = m_renewal->displayText();
-    const int oldCategory = category();
-
-    std::optional<BlockData> block;
-    {
-        Filling filling(this);
-        clearFields();
-        m_number->setText(QString::number(store().Numerom()));
-        block = store().readBlock(Kind::Member, state().current);
-        if (block) {
-            fill(*block);
-            if (m_number->text().isEmpty())
-                m_number->setText(QString::number(store().NextMemberNumber));
-        }
-    }
-    if (block) {
-        state().edited = false;
-        return;
-    }
-    // A record not written yet keeps its edited flag; bringing the title, a
-    // date or the category back to a new record's value counts as an edit, so
-    // such a record is written at the next write-back.
-    if (m_title->currentText() != title || m_birth->displayText() != birth
-        || m_renewal->displayText() != renewal || category() != oldCategory)
-        state().edited = true;
+    Filling filling(this);
+    const BlockData shown = Members::shown(store().readBlock(Kind::Member, state().current), store().Numerom());
+    for (int p = Numero; p <= Echeance; ++p)
+        if (p != Titre)
+            field(p)->setText(shown.field(p));
+    setTitle(shown.field(Titre));
+    setCategory(Members::category(shown));
+    fillNotes(shown);
+    state().edited = false;
 }
 
 BlockData MembersPage::record() const
 {
     BlockData data;
-    data.fixed.append(m_number->text());
-    data.fixed.append(PageText::oneLine(m_title->currentText()));
-    data.fixed.append(PageText::oneLine(texts(m_edits)));
-    // The mask's blanks are kept: an erased date is stored as "  /  /    ".
-    data.fixed.append(m_birth->displayText());
-    data.fixed.append(PageText::oneLine(m_profession->text()));
-    data.fixed.append(m_renewal->displayText());
-    data.fixed.append(QString::number(category()));
+    for (int p = Numero; p <= Echeance; ++p) {
+        // The mask's blanks are kept: an erased date is stored as "  /  /    ".
+        if (p == Naissance || p == Echeance)
+            data.setField(p, field(p)->displayText());
+        else
+            data.setField(p, PageText::oneLine(p == Titre ? m_title->currentText() : field(p)->text()));
+    }
+    data.setField(Categorie, QString::number(category()));
     collectNotes(data);
     return data;
 }
@@ -295,7 +231,7 @@ void MembersPage::paste()
         setTitle(m_copied[0]);
         setTexts(m_edits, m_copied, 1);
     }
-    markEdited(false);
+    markEdited();
 }
 
 bool MembersPage::eventFilter(QObject *watched, QEvent *event)

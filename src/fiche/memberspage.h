@@ -41,17 +41,11 @@ public:
     QPlainTextEdit *remarks() const { return m_remarks; }
     DatedGrid *payments() const { return m_payments; }
 
-    static const QStringList &titles();
-    static const QStringList &categories();
-    static constexpr const char *kNewDate = "01/01/1900";
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Step 1 of reading: every field at its new-record value.
-    void clearFields();
-    void fill(const BlockData &data);
     void setTitle(const QString &text);
     void setCategory(int index);
 

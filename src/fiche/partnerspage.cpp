@@ -2,6 +2,7 @@
 
 #include "fiche/datedgrid.h"
 #include "fiche/tfiche.h"
+#include "store/records.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,15 +13,14 @@
 
 PartnersPage::PartnersPage(TFiche *fiche) : RecordPage(fiche, Kind::Partner, QStringLiteral("TabSheet2"))
 {
-    static const char *const captions[kFixedLines] = {"Code", "Société", "Nom",       "Prénom", "Adresse", "Adresse",
-                                                      "C.P.", "Ville",   "Téléphone", "Fax",    "Web",     "Email"};
+    const QStringList &captions = Layouts::of(Kind::Partner).captions;
 
     auto *top = new QHBoxLayout(this);
     auto *form = new QGridLayout;
     for (int p = 1; p <= kFixedLines; ++p) {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("Edit%1").arg(15 + p));
-        auto *label = new QLabel(QString::fromUtf8(captions[p - 1]), this);
+        auto *label = new QLabel(captions[p - 1], this);
         label->setBuddy(edit);
         form->addWidget(label, p - 1, 0);
         form->addWidget(edit, p - 1, 1);
@@ -49,18 +49,10 @@ PartnersPage::PartnersPage(TFiche *fiche) : RecordPage(fiche, Kind::Partner, QSt
 void PartnersPage::readRecord()
 {
     Filling filling(this);
+    const BlockData shown = Partners::shown(store().readBlock(Kind::Partner, state().current), store().Numerop());
+    setTexts(m_fields, shown.fixed);
+    fillNotes(shown);
     state().edited = false;
-    for (QLineEdit *edit : m_fields)
-        edit->clear();
-    clearNotes();
-    field(1)->setText(QString::number(store().Numerop()));
-
-    if (const std::optional<BlockData> block = store().readBlock(Kind::Partner, state().current)) {
-        setTexts(m_fields, block->fixed);
-        fillNotes(*block);
-    }
-    if (field(1)->text().isEmpty())
-        field(1)->setText(QString::number(store().Numerop()));
 }
 
 void PartnersPage::writeRecord()
@@ -75,7 +67,7 @@ void PartnersPage::writeRecord()
 
 QWidget *PartnersPage::firstField() const
 {
-    return field(2);
+    return field(PartnerField::Societe);
 }
 
 void PartnersPage::copy()
@@ -87,8 +79,8 @@ void PartnersPage::paste()
 {
     if (m_buffer.isEmpty())
         return;
-    field(1)->setText(QString::number(store().Numerop()));
-    for (int p = 2; p <= kFixedLines; ++p)
-        field(p)->setText(m_buffer.value(p - 2));
+    field(PartnerField::Code)->setText(QString::number(store().Numerop()));
+    for (int p = PartnerField::Societe; p <= PartnerField::Count; ++p)
+        field(p)->setText(m_buffer.value(p - PartnerField::Societe));
     markEdited();
 }

@@ -31,7 +31,7 @@ public:
     QPlainTextEdit *remarks() const { return m_memo; }
     DatedGrid *datedGrid() const { return m_grid; }
 
-    static constexpr int kFixedLines = 12;
+    static constexpr int kFixedLines = PartnerField::Count;
 
 private:
     std::array<QLineEdit *, kFixedLines> m_fields{};

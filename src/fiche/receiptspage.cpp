@@ -67,7 +67,7 @@ public:
         });
         // Deleting, cutting or pasting changes the receipt as typing does.
         ReceiptsPage *page = m_page;
-        QObject::connect(editor, &QLineEdit::textEdited, editor, [page] { page->markEdited(true); });
+        QObject::connect(editor, &QLineEdit::textEdited, editor, [page] { page->markEdited(); });
         return editor;
     }
 
@@ -213,11 +213,11 @@ ReceiptsPage::ReceiptsPage(TFiche *fiche) : RecordPage(fiche, Kind::Receipt, QSt
     connect(m_number, &QLineEdit::textEdited, this, [this] { MaskEdit3Change(); });
     // A changed payer, date, mode or kind is written back like a changed line.
     for (QLineEdit *edit : m_payer)
-        connect(edit, &QLineEdit::textEdited, this, [this] { markEdited(true); });
-    connect(m_date, &QDateEdit::dateChanged, this, [this] { markEdited(false); });
-    connect(m_mode, &QComboBox::activated, this, [this] { markEdited(false); });
-    connect(m_mode->lineEdit(), &QLineEdit::textEdited, this, [this] { markEdited(false); });
-    connect(m_kind, &QComboBox::activated, this, [this] { markEdited(false); });
+        connect(edit, &QLineEdit::textEdited, this, [this] { markEdited(); });
+    connect(m_date, &QDateEdit::dateChanged, this, [this] { markEdited(); });
+    connect(m_mode, &QComboBox::activated, this, [this] { markEdited(); });
+    connect(m_mode->lineEdit(), &QLineEdit::textEdited, this, [this] { markEdited(); });
+    connect(m_kind, &QComboBox::activated, this, [this] { markEdited(); });
     connect(m_create, &QPushButton::clicked, this, [this] { Button2Click(); });
     m_focusConnection = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (!now)
@@ -418,7 +418,7 @@ void ReceiptsPage::SupLigne1()
     if (!Receipts::deleteLine(&rows, m_grid->currentRow() + 1, &m_lineCount))
         return;
     setGridRows(rows);
-    markEdited(true);
+    markEdited();
 }
 
 void ReceiptsPage::Calculef()
@@ -453,7 +453,7 @@ bool ReceiptsPage::StringGrid4KeyPress(QLineEdit *editor, QKeyEvent *event)
     // Keys that type nothing (arrows, Delete, Home, End) are the editor's and the grid's own.
     if (event->text().isEmpty() && !tab && !enterKey && key != Qt::Key_Backspace && key != Qt::Key_Escape)
         return false;
-    markEdited(true);
+    markEdited();
     if (key == Qt::Key_Backspace)
         return false;
 
@@ -499,7 +499,7 @@ bool ReceiptsPage::StringGrid4KeyPress(QLineEdit *editor, QKeyEvent *event)
 
 void ReceiptsPage::MaskEdit3Change()
 {
-    markEdited(false);
+    markEdited();
 }
 
 void ReceiptsPage::StringGrid4Enter()

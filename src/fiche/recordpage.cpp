@@ -115,19 +115,19 @@ KindState &RecordPage::state() const
     return store().state(m_kind);
 }
 
-void RecordPage::markEdited(bool storeModified)
+void RecordPage::markEdited()
 {
-    if (m_filling)
-        return;
-    state().edited = true;
-    if (storeModified)
-        store().StoreModified = true;
+    if (!m_filling)
+        store().markEdited(m_kind);
 }
 
 void RecordPage::setNotes(QPlainTextEdit *memo, DatedGrid *grid)
 {
     m_notesMemo = memo;
     m_notesGrid = grid;
+    // Tab leaves the remarks for the next field: a keyboard user could not
+    // get out of them otherwise.
+    memo->setTabChangesFocus(true);
     connect(memo, &QPlainTextEdit::textChanged, this, [this] { markEdited(); });
     connect(grid, &DatedGrid::edited, this, [this] { markEdited(); });
 }

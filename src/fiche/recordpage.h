@@ -56,7 +56,7 @@ public:
 protected:
     // The user changed the record: the page must be written back. Changes made
     // while the page is being filled are not the user's and are ignored.
-    void markEdited(bool storeModified = true);
+    void markEdited();
     // Run while filling the page from a block.
     class Filling
     {

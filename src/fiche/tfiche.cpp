@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -82,6 +83,8 @@ void TFiche::showKind(Kind k)
     m_pageControl->setCurrentWidget(page(k));
     page(k)->aboutToShow();
     read(k);
+    // What the user types next goes into the page brought forward.
+    focusFirst(k);
 }
 
 void TFiche::Adherents()
@@ -155,11 +158,15 @@ bool TFiche::Sauve(const QString &name)
 {
     writeBackAll();
     QString error;
-    if (!m_store.Sauve(name, &error)) {
+    QStringList kept;
+    if (!m_store.Sauve(name, &error, &kept)) {
         Dialogs::current().error(error);
         return false;
     }
     updateCaption();
+    for (const QString &file : kept)
+        Dialogs::current().message(QStringLiteral("Le fichier altéré a été conservé tel qu'il était sous le nom %1.")
+                                       .arg(QDir::toNativeSeparators(file)));
     return true;
 }
 
@@ -238,7 +245,7 @@ void TFiche::Copier()
 void TFiche::Coller()
 {
     page(shownKind())->paste();
-    m_store.StoreModified = true;
+    m_store.markModified();
 }
 
 void TFiche::SetSel(int mode)

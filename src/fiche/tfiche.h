@@ -47,7 +47,7 @@ public:
     bool Charge(const QString &name);
     // False when the store could not be written (a message was shown).
     bool Sauve(const QString &name);
-    bool TestModif() const { return m_store.StoreModified; }
+    bool TestModif() const { return m_store.TestModif(); }
 
     // ---- Records of each kind (write back / read) --------------------------------
     void EcritFiche();

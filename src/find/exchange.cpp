@@ -4,14 +4,19 @@
 #include "core/dialogs.h"
 #include "core/formats.h"
 #include "core/textfile.h"
-#include "find/blockscan.h"
+#include "store/blockindex.h"
 
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace {
 
-constexpr int kFirstExported = 3;
-constexpr int kLastExported = 9;
+// The seven exchanged fields, "Nom" to "Téléphone", stand at the same places
+// in members and partners.
+constexpr int kFirstExported = MemberField::Nom;
+constexpr int kLastExported = MemberField::Telephone;
+static_assert(kFirstExported == PartnerField::Nom && kLastExported == PartnerField::Telephone);
 constexpr int kBlankLines = 20;
 
 QString numberList(const QList<int> &numbers)
@@ -35,18 +40,17 @@ bool looksLikeTag(const QString &field)
 QByteArray Exchange::exportBytes(const RecordList &lines)
 {
     QByteArray out;
-    for (const int i : lines.openTags()) {
-        const int span = BlockScan::span(lines, i, kLastExported);
+    BlockIndex(lines).forEach([&out](const BlockRef &b) {
         for (int k = kFirstExported; k <= kLastExported; ++k) {
             if (k > kFirstExported)
                 out += '\t';
-            QByteArray field = BlockScan::view(lines, i, k, span).toByteArray();
+            QByteArray field = b.view(k).toByteArray();
             // A TAB inside a field would shift every field after it.
             field.replace('\t', ' ');
             out += field;
         }
         out += "\r\n";
-    }
+    });
     return out;
 }
 
@@ -67,8 +71,43 @@ bool Exchange::Exporter(RecordStore &store, Kind shownKind)
     return true;
 }
 
+namespace {
+
+// Text saved as "Unicode" by spreadsheets is UTF-16, usually with a
+// byte-order mark; without one, the zero bytes of its ASCII characters tell
+// which half of each pair holds them.
+std::optional<QStringDecoder::Encoding> utf16(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder::Utf16BE;
+    const qsizetype pairs = std::min<qsizetype>(bytes.size() / 2, 256);
+    if (pairs == 0)
+        return std::nullopt;
+    int evenZeros = 0, oddZeros = 0;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        evenZeros += bytes[2 * i] == 0;
+        oddZeros += bytes[2 * i + 1] == 0;
+    }
+    if (oddZeros * 4 >= pairs * 3 && evenZeros == 0)
+        return QStringDecoder::Utf16LE;
+    if (evenZeros * 4 >= pairs * 3 && oddZeros == 0)
+        return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
+} // namespace
+
 QStringList Exchange::decodeLines(const QByteArray &bytes)
 {
+    QString text;
+    bool decoded = false;
+    if (const auto encoding = utf16(bytes)) {
+        QStringDecoder decoder(*encoding);
+        text = decoder.decode(bytes);
+        decoded = true;
+    }
     bool ascii = true;
     for (char c : bytes) {
         if (static_cast<unsigned char>(c) >= 0x80) {
@@ -76,9 +115,7 @@ QStringList Exchange::decodeLines(const QByteArray &bytes)
             break;
         }
     }
-    QString text;
-    bool decoded = false;
-    if (!ascii) {
+    if (!decoded && !ascii) {
         QStringDecoder utf8(QStringDecoder::Utf8);
         const QString candidate = utf8.decode(bytes);
         if (!utf8.hasError()) {
@@ -127,10 +164,9 @@ Exchange::ImportReport Exchange::importLines(RecordStore &store, Kind kind, cons
     ImportReport report;
     KindState &s = store.state(kind);
     int code = store.nextCode(kind);
-    // A count of 1 without block 0000 is a record appended and never filled
-    // in: the import takes its number. A real record 0000 is kept apart.
-    if (s.count == 1 && store.findBlock(kind, 0) < 0)
-        s.count = 0;
+    // Records appended and never filled in have no block: the import takes
+    // their numbers, so that none is left as a gap, and real records are kept.
+    s.count = std::min(s.count, store.firstFree(kind));
     QStringList block;
     for (int l = 0; l < lines.size(); ++l) {
         if (s.count >= kImportBound) {
@@ -138,7 +174,8 @@ Exchange::ImportReport Exchange::importLines(RecordStore &store, Kind kind, cons
             break;
         }
         const QString &line = lines[l];
-        if (!Cp1252::canEncode(line)) {
+        // A zero character would end up as a zero byte inside a record.
+        if (!Cp1252::canEncode(line) || line.contains(QChar(0))) {
             report.unencodableLines.append(l + 1);
             continue;
         }
@@ -153,9 +190,12 @@ Exchange::ImportReport Exchange::importLines(RecordStore &store, Kind kind, cons
         const int n = s.count;
         block.clear();
         block.reserve(fields.size() + kBlankLines + 4);
+        // The code first, then the title or company left empty, then the
+        // fields from "Nom" on.
         block.append(RecordStore::openTag(n));
         block.append(QString::number(code));
-        block.append(QString());
+        for (int p = MemberField::Numero + 1; p < kFirstExported; ++p)
+            block.append(QString());
         block.append(fields);
         for (int b = 0; b < kBlankLines; ++b)
             block.append(QString());
@@ -167,7 +207,7 @@ Exchange::ImportReport Exchange::importLines(RecordStore &store, Kind kind, cons
         ++code;
         ++report.imported;
     }
-    store.StoreModified = true;
+    store.markModified();
     return report;
 }
 
@@ -182,7 +222,7 @@ bool Exchange::Importer(RecordStore &store, Kind shownKind)
         return false;
     }
     if (shownKind != Kind::Member && shownKind != Kind::Partner) {
-        store.StoreModified = true;
+        store.markModified();
         return true;
     }
     QByteArray bytes;

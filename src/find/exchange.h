@@ -30,8 +30,9 @@ public:
     // The export file's bytes: lines 3 to 9 of every block, TAB-joined, CR LF.
     static QByteArray exportBytes(const RecordList &lines);
 
-    // The text of a file: UTF-8 when it is valid UTF-8 holding other than
-    // ASCII, Windows-1252 otherwise; split at CR, LF or CR LF.
+    // The text of a file: UTF-16 (little or big endian, with or without its
+    // byte-order mark), UTF-8 when it is valid UTF-8 holding other than ASCII,
+    // Windows-1252 otherwise; split at CR, LF or CR LF.
     static QStringList decodeLines(const QByteArray &bytes);
 
     // A line cut into fields at its TABs; each field after a TAB is taken from
@@ -42,7 +43,7 @@ public:
     {
         int imported = 0;
         bool truncated = false;                 // the record bound stopped the import
-        QList<int> unencodableLines;            // 1-based line numbers in the file
+        QList<int> unencodableLines;            // 1-based line numbers in the file (a zero character too)
         QList<int> tagLines;                    // lines holding a field that reads as a block tag
     };
 

@@ -1,6 +1,6 @@
 #include "find/lists.h"
 
-#include "find/blockscan.h"
+#include "store/blockindex.h"
 
 #include <QHash>
 
@@ -22,49 +22,34 @@ GridLayout makeLayout(const QString &caption, const std::array<const char *, kCo
     return layout;
 }
 
+using namespace MemberField;
 const GridLayout kMembers = makeLayout(QStringLiteral("Liste des adhérents"),
                                        {"Nom", "Prénom", "Adresse1", "Adresse2", "C.P.", "Ville", "Téléphone"},
-                                       {3, 4, 5, 6, 7, 8, 9}, {64, 211, 221, 198, 198, 184, 53, 176, 115});
+                                       {Nom, Prenom, Adresse1, Adresse2, Cp, Ville, Telephone},
+                                       {64, 211, 221, 198, 198, 184, 53, 176, 115});
 
-const GridLayout kPartners = makeLayout(QStringLiteral("Liste des partenaires"),
-                                        {"Société", "Nom", "Prénom", "Adresse", "Adresse", "C.P.", "Ville"},
-                                        {2, 3, 4, 5, 6, 7, 8}, {64, 211, 221, 198, 198, 184, 159, 57, 115});
+const GridLayout kPartners = makeLayout(
+    QStringLiteral("Liste des partenaires"), {"Société", "Nom", "Prénom", "Adresse", "Adresse", "C.P.", "Ville"},
+    {PartnerField::Societe, PartnerField::Nom, PartnerField::Prenom, PartnerField::Adresse1, PartnerField::Adresse2,
+     PartnerField::Cp, PartnerField::Ville},
+    {64, 211, 221, 198, 198, 184, 159, 57, 115});
 
-const GridLayout kActivities = makeLayout(QStringLiteral("Liste des activités"),
-                                          {"Activité", "Type", "Partenaire", "Début", "Fin", "Prix HT", "Prix TTC"},
-                                          {2, 3, 5, 6, 8, 10, 11}, {64, 211, 221, 198, 198, 94, 88, 99, 96});
+const GridLayout kActivities = makeLayout(
+    QStringLiteral("Liste des activités"), {"Activité", "Type", "Partenaire", "Début", "Fin", "Prix HT", "Prix TTC"},
+    {ActivityField::Intitule, ActivityField::Type, ActivityField::PartnerName, ActivityField::Debut, ActivityField::Fin,
+     ActivityField::PrixHT, ActivityField::PrixTTC},
+    {64, 211, 221, 198, 198, 94, 88, 99, 96});
 
-// The first opening tag of each number, as the record window finds blocks:
-// the whole line compared with letter case ignored.
-QHash<int, int> firstBlockIndexes(const RecordList &lines)
+// The first block of each number, as the record window finds blocks: only
+// a whole tag names a block that can be found.
+QHash<int, BlockRef> firstBlocks(const RecordList &lines)
 {
-    QHash<int, int> found;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (!lines.isOpenTagAnyCase(i) || lines.length(i) != 10)
-            continue;
-        const QByteArrayView v = lines.view(i);
-        if (v[9] != '>')
-            continue;
-        const int n = BlockScan::blockNumber(v);
-        if (n >= 0 && !found.contains(n))
-            found.insert(n, i);
-    }
+    QHash<int, BlockRef> found;
+    BlockIndex(lines).forEach([&](const BlockRef &b) {
+        if (b.number() >= 0 && lines.length(b.open()) == 10 && !found.contains(b.number()))
+            found.insert(b.number(), b);
+    });
     return found;
-}
-
-// Index of the closing tag of the block opening at i, or -1 when it has none.
-int closingIndex(const RecordList &lines, int i)
-{
-    const int n = BlockScan::blockNumber(lines.view(i));
-    const QByteArray close = RecordStore::closeTag(n).toLatin1();
-    for (int j = i + 1; j < lines.size(); ++j) {
-        if (lines.isCloseTagAnyCase(j)
-            && lines.view(j).compare(QByteArrayView(close), Qt::CaseInsensitive) == 0)
-            return j;
-        if (lines.isOpenTag(j))
-            return -1;
-    }
-    return -1;
 }
 
 } // namespace
@@ -82,45 +67,39 @@ const GridLayout *gridLayout(Kind kind)
 
 GridRows gridRows(const RecordList &lines, const GridLayout &layout)
 {
-    int deepest = 0;
-    for (int c = 1; c < kColumns; ++c)
-        deepest = std::max(deepest, layout.lines[size_t(c)]);
     GridRows out;
     int r = 0;
     out.rows.reserve(int(lines.openTags().size()));
-    for (const int i : lines.openTags()) {
-        const QByteArrayView v = lines.view(i);
+    BlockIndex(lines).forEach([&](const BlockRef &b) {
         ++r;
         if (r >= out.rowCount)
             out.rowCount = r + 10;
-        const int span = BlockScan::span(lines, i, deepest);
         QStringList cells;
         cells.reserve(kColumns);
-        const QByteArrayView number = midView(v, 5, 4);
+        const QByteArrayView number = midView(lines.view(b.open()), 5, 4);
         cells.append(QString::fromLatin1(number.data(), number.size()));
         for (int c = 1; c < kColumns; ++c)
-            cells.append(BlockScan::line(lines, i, layout.lines[size_t(c)], span));
+            cells.append(b.text(layout.lines[size_t(c)]));
         out.rows.append(cells);
-    }
+    });
     return out;
 }
 
 QList<ReceiptItem> receiptItems(const RecordList &lines)
 {
-    const QHash<int, int> blocks = firstBlockIndexes(lines);
+    const QHash<int, BlockRef> blocks = firstBlocks(lines);
     const QString gap = QStringLiteral("  ");
     QList<ReceiptItem> items;
     for (int n = 0;; ++n) {
         const auto it = blocks.constFind(n);
         if (it == blocks.constEnd())
             break;
-        const int i = it.value();
-        const int span = BlockScan::span(lines, i, 6);
+        const BlockRef &b = it.value();
         ReceiptItem item;
         item.block = n;
-        item.text = BlockScan::line(lines, i, 1, span).mid(4) + gap + BlockScan::line(lines, i, 2, span) + gap
-                    + BlockScan::line(lines, i, 3, span) + gap + BlockScan::line(lines, i, 5, span) + gap
-                    + BlockScan::line(lines, i, 6, span);
+        item.text = b.text(ReceiptField::Numero).mid(4) + gap + b.text(ReceiptField::Date) + gap
+                    + b.text(ReceiptField::Mode) + gap + b.text(ReceiptField::Payer1) + gap
+                    + b.text(ReceiptField::Payer2);
         items.append(item);
     }
     return items;
@@ -135,7 +114,7 @@ bool renumberReceipts(RecordList &lines, const QList<int> &order)
         return false;
     // Every position is looked up before any tag changes, since the new
     // numbers are the old numbers of other blocks.
-    const QHash<int, int> blocks = firstBlockIndexes(lines);
+    const QHash<int, BlockRef> blocks = firstBlocks(lines);
     struct Move
     {
         int open;
@@ -148,7 +127,8 @@ bool renumberReceipts(RecordList &lines, const QList<int> &order)
         // A number given to some blocks and not to others would be held twice.
         if (it == blocks.constEnd())
             return false;
-        moves.append({it.value(), closingIndex(lines, it.value()), i});
+        const BlockRef &b = it.value();
+        moves.append({b.open(), b.closed() ? b.end() - 1 : -1, i});
     }
     for (const Move &m : moves) {
         lines.replace(m.open, RecordStore::openTag(m.number));
@@ -163,7 +143,7 @@ int applyReceiptOrder(RecordStore &store, const QList<int> &order, int selectedR
     KindState &s = store.state(Kind::Receipt);
     const bool renumbered = renumberReceipts(s.lines, order);
     if (renumbered) {
-        store.StoreModified = true;
+        store.markModified();
         const int shown = order.indexOf(s.current);
         if (shown >= 0)
             s.current = shown;

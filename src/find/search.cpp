@@ -3,7 +3,8 @@
 #include "core/cp1252.h"
 #include "core/dialogs.h"
 #include "core/formats.h"
-#include "find/blockscan.h"
+#include "store/blockindex.h"
+#include "store/layouts.h"
 
 namespace {
 
@@ -31,15 +32,11 @@ int Search::scan(const RecordList &lines, int k, bool upperCase, const QString &
     // Every stored line is Windows-1252: a text it cannot hold matches nothing.
     if (!encodable)
         return -1;
+    const BlockIndex blocks(lines);
     for (const int i : lines.openTags()) {
-        const int n = BlockScan::blockNumber(lines.view(i));
-        if (n < 0)
-            continue;
-        const int span = BlockScan::span(lines, i, k);
-        if (span < k)
-            continue;
-        if (beginsWith(lines.view(i + k), wanted))
-            return n;
+        const BlockRef b = blocks.at(i);
+        if (b.number() >= 0 && b.has(k) && beginsWith(b.view(k), wanted))
+            return b.number();
     }
     return -1;
 }
@@ -60,33 +57,33 @@ int Search::ask(const RecordList &lines, const QString &caption, const QString &
 
 int Search::RechNom(const RecordStore &store)
 {
-    return ask(store.lines(Kind::Member), QStringLiteral("Rechercher nom"), QStringLiteral("Nom"), 3, true);
+    return ask(store.lines(Kind::Member), QStringLiteral("Rechercher nom"), QStringLiteral("Nom"), MemberField::Nom, true);
 }
 
 int Search::RechTel(const RecordStore &store)
 {
     return ask(store.lines(Kind::Member), QStringLiteral("Rechercher téléphone"), QStringLiteral("Téléphone"),
-               9, false);
+               MemberField::Telephone, false);
 }
 
 int Search::RechNum(const RecordStore &store)
 {
-    return ask(store.lines(Kind::Member), QStringLiteral("Rechercher numéro"), QStringLiteral("Numéro"), 1,
-               true);
+    return ask(store.lines(Kind::Member), QStringLiteral("Rechercher numéro"), QStringLiteral("Numéro"),
+               MemberField::Numero, true);
 }
 
 int Search::RechSoc(const RecordStore &store)
 {
-    return ask(store.lines(Kind::Partner), QStringLiteral("Rechercher société"), QStringLiteral("Société"), 2,
-               true);
+    return ask(store.lines(Kind::Partner), QStringLiteral("Rechercher société"), QStringLiteral("Société"),
+               PartnerField::Societe, true);
 }
 
 int Search::RechNom2(const RecordStore &store)
 {
-    return ask(store.lines(Kind::Partner), QStringLiteral("Rechercher nom"), QStringLiteral("Nom"), 3, true);
+    return ask(store.lines(Kind::Partner), QStringLiteral("Rechercher nom"), QStringLiteral("Nom"), PartnerField::Nom, true);
 }
 
 int Search::RechNum2(const RecordStore &store)
 {
-    return ask(store.lines(Kind::Partner), QStringLiteral("Rechercher code"), QStringLiteral("Code"), 1, true);
+    return ask(store.lines(Kind::Partner), QStringLiteral("Rechercher code"), QStringLiteral("Code"), PartnerField::Code, true);
 }

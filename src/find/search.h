@@ -11,11 +11,11 @@
 class Search
 {
 public:
-    // Members: by name (line 3), telephone (line 9), number (line 1).
+    // Members: by name, telephone, number.
     static int RechNom(const RecordStore &store);
     static int RechTel(const RecordStore &store);
     static int RechNum(const RecordStore &store);
-    // Partners: by company (line 2), name (line 3), code (line 1).
+    // Partners: by company, name, code.
     static int RechSoc(const RecordStore &store);
     static int RechNom2(const RecordStore &store);
     static int RechNum2(const RecordStore &store);

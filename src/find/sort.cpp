@@ -1,6 +1,7 @@
 #include "find/sort.h"
 
 #include "core/collation.h"
+#include "store/blockindex.h"
 
 #include <algorithm>
 #include <optional>
@@ -22,8 +23,9 @@ struct Record
 
 int Sort::keyLine(Kind kind, int key)
 {
-    static constexpr int memberLines[] = {1, 3, 7, 8};
-    static constexpr int partnerLines[] = {1, 2, 7, 8};
+    static constexpr int memberLines[] = {MemberField::Numero, MemberField::Nom, MemberField::Cp, MemberField::Ville};
+    static constexpr int partnerLines[] = {PartnerField::Code, PartnerField::Societe, PartnerField::Cp,
+                                           PartnerField::Ville};
     if (key < 0 || key > 3)
         return -1;
     if (kind == Kind::Member)
@@ -35,27 +37,18 @@ int Sort::keyLine(Kind kind, int key)
 
 int Sort::sortBlocks(RecordList &lines, int keyLine)
 {
-    // A record runs from its opening tag to its closing tag; a block whose
-    // closing tag is missing ends where the next block opens or the list
-    // ends, so that no record is lost and the rebuilt block is whole.
+    // A block whose closing tag is missing ends where the next block opens,
+    // so that no record is lost and the rebuilt block is whole.
     std::vector<Record> records;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (!lines.isOpenTag(i))
-            continue;
+    BlockIndex(lines).forEach([&](const BlockRef &b) {
         Record r;
-        r.first = i + 1;
-        int j = i + 1;
-        while (j < lines.size() && !lines.isOpenTag(j) && !lines.isCloseTag(j))
-            ++j;
-        r.size = j - r.first;
-        r.key = Collation::sortKey(keyLine >= 1 && keyLine <= r.size ? lines.at(r.first + keyLine - 1)
-                                                                     : QString());
+        r.first = b.open() + 1;
+        r.size = b.span();
+        r.key = Collation::sortKey(b.text(keyLine));
         if (r.size >= 1)
-            r.line1 = Collation::sortKey(lines.at(r.first));
+            r.line1 = Collation::sortKey(b.text(1));
         records.push_back(std::move(r));
-        // The closing tag, when there is one, is consumed with its record.
-        i = (j < lines.size() && lines.isCloseTag(j)) ? j : j - 1;
-    }
+    });
 
     std::stable_sort(records.begin(), records.end(), [&lines](const Record &a, const Record &b) {
         int c = a.key->compare(*b.key);
@@ -102,7 +95,7 @@ void Sort::sortKind(RecordStore &store, Kind kind, int key)
     // the sort: the current index must name a record that can exist, or a
     // later write-back would reuse a number past the count.
     s.current = std::max(0, std::min(s.current, s.count - 1));
-    store.StoreModified = true;
+    store.markModified();
 }
 
 void Sort::Trier(RecordStore &store, int key)

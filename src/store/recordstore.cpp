@@ -7,76 +7,20 @@
 #include "core/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <memory>
-
-namespace {
-
-bool equalsIgnoringCase(QByteArrayView a, QByteArrayView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z')
-            x = char(x - 32);
-        if (y >= 'a' && y <= 'z')
-            y = char(y - 32);
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
-QByteArray ascii(const QString &s)
-{
-    return s.toLatin1();
-}
-
-} // namespace
+#include <numeric>
 
 QString kindExtension(Kind k)
 {
-    switch (k) {
-    case Kind::Partner: return QStringLiteral("par");
-    case Kind::Activity: return QStringLiteral("atv");
-    case Kind::Receipt: return QStringLiteral("rcu");
-    case Kind::Member: break;
-    }
-    return QStringLiteral("adh");
+    return Layouts::of(k).fileExtension;
 }
 
 RecordStore::RecordStore() = default;
 
 // ---- Blocks -------------------------------------------------------------------
-
-int RecordStore::fixedLineCount(Kind k)
-{
-    switch (k) {
-    case Kind::Member: return 17;
-    case Kind::Partner: return 12;
-    case Kind::Activity: return 14;
-    case Kind::Receipt: return 8;
-    }
-    return 0;
-}
-
-QString RecordStore::openTag(int n)
-{
-    return QStringLiteral("<BLOC") + Formats::blockNumber(n) + QLatin1Char('>');
-}
-
-QString RecordStore::closeTag(int n)
-{
-    return QStringLiteral("</BLOC") + Formats::blockNumber(n) + QLatin1Char('>');
-}
-
-bool RecordStore::tagNumber(QByteArrayView line, int *n)
-{
-    const qsizetype start = isCloseTag(line) ? 6 : 5;
-    return Formats::parseInt(midView(line, start, 4), n);
-}
 
 int RecordStore::countTags(Kind k) const
 {
@@ -85,121 +29,111 @@ int RecordStore::countTags(Kind k) const
 
 int RecordStore::findBlock(Kind k, int n) const
 {
-    const RecordList &l = lines(k);
-    const QByteArray tag = ascii(openTag(n));
-    for (int i = 0; i < l.size(); ++i) {
-        // The tag is whole, so only a line the index marks can equal it.
-        if (l.isOpenTagAnyCase(i) && l.length(i) == tag.size() && equalsIgnoringCase(l.view(i), tag))
-            return i;
-    }
-    return -1;
+    return blocks(k).find(n).open();
 }
 
-int RecordStore::blockEnd(Kind k, int i) const
-{
-    const RecordList &l = lines(k);
-    int n = -1;
-    tagNumber(l.view(i), &n);
-    const QByteArray close = ascii(closeTag(n));
-    for (int j = i + 1; j < l.size(); ++j)
-        if (l.isCloseTagAnyCase(j) && equalsIgnoringCase(l.view(j), close))
-            return j + 1;
-    return l.size();
-}
+namespace {
 
-std::optional<BlockData> RecordStore::readBlock(Kind k, int n) const
+// A row's cells from the text after its marker: up to a TAB each, the last
+// cell taking the rest.
+QStringList splitRow(const QString &text, int cells)
 {
-    const int i = findBlock(k, n);
-    if (i < 0)
-        return std::nullopt;
-    const RecordList &l = lines(k);
-    const int fixedCount = fixedLineCount(k);
-    BlockData data;
-    // A block cut short ends at its closing tag: the lines of the next block
-    // are never taken for this record's fields.
-    int p = 1;
-    bool closed = false;
-    for (; p <= fixedCount; ++p) {
-        if (i + p >= l.size())
-            break;
-        if (l.isCloseTag(i + p) || l.isOpenTag(i + p)) {
-            closed = true;
-            break;
+    QStringList row;
+    int start = 0;
+    for (int c = 0; c < cells - 1; ++c) {
+        const int tab = text.indexOf(QLatin1Char('\t'), start);
+        if (tab < 0) {
+            row.append(text.mid(start));
+            start = int(text.size()) + 1;
+            continue;
         }
-        data.fixed.append(l.at(i + p));
+        row.append(text.mid(start, tab - start));
+        start = tab + 1;
     }
-    while (data.fixed.size() < fixedCount)
-        data.fixed.append(QString());
-    if (closed)
-        return data;
-    // Remarks and rows up to the closing tag; nothing of a record is left
-    // unread, so writing it back never drops lines.
-    const bool receipt = k == Kind::Receipt;
-    for (int j = i + fixedCount + 1; j < l.size(); ++j) {
-        if (l.isCloseTag(j) || l.isOpenTag(j))
-            break;
-        const QByteArrayView v = l.view(j);
-        if (!receipt && v.startsWith("MEMO")) {
+    QString last = start <= text.size() ? text.mid(start) : QString();
+    // A receipt row ends at a second TAB; the three cells of a dated row keep
+    // whatever follows their second TAB in the amount.
+    if (cells == 2) {
+        const int tab = last.indexOf(QLatin1Char('\t'));
+        if (tab >= 0)
+            last.truncate(tab);
+    }
+    row.append(last);
+    return row;
+}
+
+bool isBlank(const QStringList &row)
+{
+    for (const QString &cell : row)
+        if (!cell.trimmed().isEmpty())
+            return false;
+    return true;
+}
+
+// A fixed line that would read as a tag would cut its block in two.
+bool readsAsTag(const QString &line)
+{
+    return line.startsWith(QLatin1String("<BLOC"), Qt::CaseInsensitive)
+           || line.startsWith(QLatin1String("</BLOC"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+BlockData RecordStore::readBlock(const BlockRef &block, Kind k)
+{
+    const RecordLayout &layout = Layouts::of(k);
+    BlockData data;
+    for (int p = 1; p <= layout.fixedCount; ++p)
+        data.fixed.append(block.text(p));
+    for (int p = layout.fixedCount + 1; p <= block.span(); ++p) {
+        const QByteArrayView v = block.view(p);
+        if (layout.hasMemo && v.startsWith("MEMO")) {
             data.memo.append(Cp1252::decode(midView(v, 4)));
-        } else if (!receipt && v.startsWith("DATA")) {
-            if (data.rows.size() >= kGridRows)
-                continue;
-            const QString text = Cp1252::decode(midView(v, 4));
-            const int t1 = text.indexOf(QLatin1Char('\t'));
-            QStringList row;
-            if (t1 < 0) {
-                row << text << QString() << QString();
-            } else {
-                const int t2 = text.indexOf(QLatin1Char('\t'), t1 + 1);
-                if (t2 < 0)
-                    row << text.left(t1) << text.mid(t1 + 1) << QString();
-                else
-                    row << text.left(t1) << text.mid(t1 + 1, t2 - t1 - 1) << text.mid(t2 + 1);
-            }
-            data.rows.append(row);
-        } else if (receipt && v.startsWith("FACT")) {
-            if (data.rows.size() >= kGridRows)
-                continue;
-            const QString text = Cp1252::decode(midView(v, 4));
-            const int t1 = text.indexOf(QLatin1Char('\t'));
-            QStringList row;
-            if (t1 < 0) {
-                row << text << QString();
-            } else {
-                const int t2 = text.indexOf(QLatin1Char('\t'), t1 + 1);
-                row << text.left(t1) << (t2 < 0 ? text.mid(t1 + 1) : text.mid(t1 + 1, t2 - t1 - 1));
-            }
-            data.rows.append(row);
+        } else if (v.startsWith(layout.rowMarker) && data.rows.size() < kGridRows) {
+            data.rows.append(splitRow(Cp1252::decode(midView(v, 4)), layout.rowCells));
+        } else {
+            data.kept.append(v.toByteArray());
         }
     }
     return data;
 }
 
+std::optional<BlockData> RecordStore::readBlock(Kind k, int n) const
+{
+    const BlockRef block = blocks(k).find(n);
+    if (!block.exists())
+        return std::nullopt;
+    return readBlock(block, k);
+}
+
 QStringList RecordStore::blockLines(Kind k, int n, const BlockData &data)
 {
+    const RecordLayout &layout = Layouts::of(k);
+    const QString marker = QString::fromLatin1(layout.rowMarker);
     QStringList out;
     out.append(openTag(n));
-    const int fixedCount = fixedLineCount(k);
-    for (int p = 0; p < fixedCount; ++p)
-        out.append(p < data.fixed.size() ? data.fixed[p] : QString());
-    if (k == Kind::Receipt) {
-        // Every row that holds something is kept, however short ("Don", 5):
-        // blank rows are skipped and the rows after them still written.
-        for (const QStringList &row : data.rows) {
-            if (row.value(0).trimmed().isEmpty() && row.value(1).trimmed().isEmpty())
-                continue;
-            out.append(QStringLiteral("FACT") + row.value(0) + QLatin1Char('\t') + row.value(1));
-        }
-    } else {
+    for (int p = 1; p <= layout.fixedCount; ++p) {
+        const QString line = data.field(p);
+        out.append(readsAsTag(line) ? QLatin1Char(' ') + line : line);
+    }
+    if (layout.hasMemo)
         for (const QString &m : data.memo)
             out.append(QStringLiteral("MEMO") + m);
-        for (const QStringList &row : data.rows) {
-            const QString joined = row.value(0) + QLatin1Char('\t') + row.value(1) + QLatin1Char('\t') + row.value(2);
-            if (joined.size() < 10)
-                break;
-            out.append(QStringLiteral("DATA") + joined);
+    for (const QStringList &row : data.rows) {
+        if (isBlank(row)) {
+            // A receipt skips its blank lines; a dated grid ends at its first
+            // blank row.
+            if (k == Kind::Receipt)
+                continue;
+            break;
         }
+        QStringList cells = row;
+        while (cells.size() < layout.rowCells)
+            cells.append(QString());
+        out.append(marker + cells.mid(0, layout.rowCells).join(QLatin1Char('\t')));
     }
+    for (const QByteArray &line : data.kept)
+        out.append(Cp1252::decode(line));
     out.append(closeTag(n));
     return out;
 }
@@ -207,24 +141,43 @@ QStringList RecordStore::blockLines(Kind k, int n, const BlockData &data)
 void RecordStore::writeBlock(Kind k, int n, const BlockData &data)
 {
     KindState &s = state(k);
-    const QStringList fresh = blockLines(k, n, data);
-    const int i = findBlock(k, n);
-    if (i >= 0 && k != Kind::Receipt) {
-        const int end = blockEnd(k, i);
-        s.lines.replaceRange(i, end - i, fresh);
+    const BlockRef old = blocks(k).find(n);
+    BlockData merged = data;
+    if (old.exists())
+        merged.kept = readBlock(old, k).kept;
+    const QStringList fresh = blockLines(k, n, merged);
+    if (old.exists() && k != Kind::Receipt) {
+        s.lines.replaceRange(old.open(), old.end() - old.open(), fresh);
     } else {
-        if (i >= 0)
-            s.lines.replaceRange(i, blockEnd(k, i) - i, QStringList());
+        if (old.exists())
+            s.lines.replaceRange(old.open(), old.end() - old.open(), QStringList());
         s.lines.replaceRange(s.lines.size(), 0, fresh);
     }
     if (s.count == 0)
         s.count = 1;
-    StoreModified = true;
+    m_modified = true;
+}
+
+int RecordStore::firstFree(Kind k) const
+{
+    std::vector<bool> taken;
+    blocks(k).forEach([&taken](const BlockRef &b) {
+        if (b.number() < 0)
+            return;
+        if (size_t(b.number()) >= taken.size())
+            taken.resize(size_t(b.number()) + 1, false);
+        taken[size_t(b.number())] = true;
+    });
+    int n = 0;
+    while (size_t(n) < taken.size() && taken[size_t(n)])
+        ++n;
+    return n;
 }
 
 void RecordStore::removeLinesOfBlock(Kind k, int index)
 {
-    lines(k).replaceRange(index, blockEnd(k, index) - index, QStringList());
+    const BlockRef block = blocks(k).at(index);
+    lines(k).replaceRange(index, block.end() - index, QStringList());
 }
 
 // ---- Store files --------------------------------------------------------------
@@ -279,14 +232,20 @@ void RecordStore::Nouveau()
     PartnerFileName.clear();
     ActivityFileName.clear();
     ReceiptFileName.clear();
-    StoreModified = false;
+    m_modified = false;
 }
 
 bool RecordStore::Charge(const QString &name)
 {
     // Every file is read before anything changes, so an unreadable file leaves
-    // the open store as it was instead of half-replacing it.
+    // the open store as it was instead of half-replacing it. A folder, a pipe
+    // or a device where a store file should be is unreadable too: an empty
+    // store in its place would be saved over it.
     const bool exists = TextFile::exists(name);
+    if (!exists && QFileInfo::exists(name)) {
+        Dialogs::current().error(TextFile::readErrorText(name));
+        return false;
+    }
     const QString member = exists ? name : QString();
     const QString journal = journalName(member);
     struct Source
@@ -301,8 +260,13 @@ bool RecordStore::Charge(const QString &name)
         src[size_t(k)].path = withExtension(member, kindExtension(Kind(k)));
     src[4].path = journal;
     for (Source &s : src) {
-        if (!TextFile::exists(s.path))
+        if (!TextFile::exists(s.path)) {
+            if (!s.path.isEmpty() && QFileInfo::exists(s.path)) {
+                Dialogs::current().error(TextFile::readErrorText(s.path));
+                return false;
+            }
             continue;
+        }
         QString error;
         if (!TextFile::readBytes(s.path, &s.bytes, &error)) {
             Dialogs::current().error(error);
@@ -325,7 +289,7 @@ bool RecordStore::Charge(const QString &name)
         MemberLines().setBytes(src[0].bytes);
     if (src[4].present)
         JournalLines.setBytes(src[4].bytes);
-    StoreModified = false;
+    m_modified = false;
 
     state(Kind::Member).count = countTags(Kind::Member);
     for (int k = 0; k < 4; ++k) {
@@ -339,15 +303,20 @@ bool RecordStore::Charge(const QString &name)
         }
         Verif(kind);
         Doublons(kind);
+        // Numbers left with a gap (a block removed by hand) would leave the
+        // records after it out of reach, and a new record would take the
+        // number of a stored one.
+        if (isSound(s.lines) && closeGaps(s.lines))
+            noteRepair(kind);
         s.edited = false;
     }
     state(Kind::Member).current = 0;
     return true;
 }
 
-bool RecordStore::Sauve(const QString &name, QString *error)
+bool RecordStore::Sauve(const QString &name, QString *error, QStringList *keptOriginals)
 {
-    if (!StoreModified)
+    if (!m_modified)
         return true;
     if (name.isEmpty()) {
         if (error)
@@ -382,10 +351,12 @@ bool RecordStore::Sauve(const QString &name, QString *error)
         if (target != s.damagedFile || !TextFile::exists(target))
             continue;
         QByteArray original;
-        if (!TextFile::readBytes(target, &original, error)
-            || !TextFile::writeBytes(target + QStringLiteral(".bak"), original, error))
+        const QString kept = target + QStringLiteral(".bak");
+        if (!TextFile::readBytes(target, &original, error) || !TextFile::writeBytes(kept, original, error))
             return false;
         s.damagedFile.clear();
+        if (keptOriginals)
+            keptOriginals->append(kept);
     }
 
     // All five files are written to temporary files first and renamed only
@@ -413,7 +384,7 @@ bool RecordStore::Sauve(const QString &name, QString *error)
 
     FileName = name;
     Synchro();
-    StoreModified = false;
+    m_modified = false;
     state(Kind::Member).edited = false;
     state(Kind::Partner).edited = false;
     state(Kind::Activity).edited = false;
@@ -422,39 +393,121 @@ bool RecordStore::Sauve(const QString &name, QString *error)
 
 // ---- Maintenance --------------------------------------------------------------
 
+namespace {
+
+// "<BLOC0007>" or "</BLOC0007>" exactly, letter case aside.
+bool isWholeTag(QByteArrayView v, bool *closing)
+{
+    *closing = v.startsWith("</");
+    const qsizetype prefix = *closing ? 6 : 5;
+    if (v.size() != prefix + 5 || v[v.size() - 1] != '>')
+        return false;
+    if (QByteArrayView(v.data(), prefix).compare(*closing ? QByteArrayView("</BLOC") : QByteArrayView("<BLOC"),
+                                                 Qt::CaseInsensitive) != 0)
+        return false;
+    return BlockIndex::number(v) >= 0;
+}
+
+} // namespace
+
+bool RecordStore::normaliseTags(RecordList &l)
+{
+    bool changed = false;
+    for (int i = 0; i < l.size(); ++i) {
+        if (!l.isOpenTagAnyCase(i) && !l.isCloseTagAnyCase(i))
+            continue;
+        if (l.isOpenTag(i) || l.isCloseTag(i))
+            continue;
+        bool closing = false;
+        if (isWholeTag(l.view(i), &closing)) {
+            const int n = BlockIndex::number(l.view(i));
+            l.replace(i, closing ? closeTag(n) : openTag(n));
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+bool RecordStore::isSound(const RecordList &l)
+{
+    int open = -1;
+    for (int i = 0; i < l.size(); ++i) {
+        const bool opening = l.isOpenTag(i);
+        if (!opening && !l.isCloseTag(i))
+            continue;
+        bool closing = false;
+        if (!isWholeTag(l.view(i), &closing))
+            return false;
+        const int n = BlockIndex::number(l.view(i));
+        if (opening) {
+            if (open >= 0)
+                return false;
+            open = n;
+        } else {
+            if (open != n)
+                return false;
+            open = -1;
+        }
+    }
+    return open < 0;
+}
+
+void RecordStore::noteRepair(Kind k)
+{
+    m_modified = true;
+    state(k).damagedFile = filePath(k);
+}
+
 void RecordStore::Verif(Kind k)
 {
     KindState &s = state(k);
-    int balance = 0;
-    for (int i = 0; i < s.lines.size(); ++i) {
-        if (s.lines.isOpenTag(i))
-            ++balance;
-        else if (s.lines.isCloseTag(i))
-            --balance;
+    if (normaliseTags(s.lines)) {
+        noteRepair(k);
+        s.count = countTags(k);
     }
-    if (balance == 0)
+    if (isSound(s.lines))
         return;
     if (k == Kind::Member) {
         if (!Dialogs::current().yesNo(QStringLiteral("Le fichier a été altéré. Restaurer ?")))
             return;
     } else {
-        // Receipts are told too: a restore may drop records.
+        // Receipts are told too: a restore may drop lines.
         Dialogs::current().message(QStringLiteral("Des fichiers ont été altérés\r\n"
                                                   "Vérifiez s'il n'y a pas eu perte de données"));
     }
+    // Every block is kept, the first copy of each number, in number order and
+    // numbered again from 0000, each closed by its own tag; what stands
+    // outside the blocks goes. A block that lost its closing tag ends where
+    // the next one opens.
+    struct Found
+    {
+        int number;
+        BlockRef block;
+    };
+    std::vector<Found> found;
+    std::vector<bool> seen;
+    blocks(k).forEach([&](const BlockRef &b) {
+        const int n = b.number();
+        if (n >= 0) {
+            if (size_t(n) >= seen.size())
+                seen.resize(size_t(n) + 1, false);
+            if (seen[size_t(n)])
+                return;
+            seen[size_t(n)] = true;
+        }
+        found.push_back({n < 0 ? kMaxRecords + 1 : n, b});
+    });
+    std::stable_sort(found.begin(), found.end(), [](const Found &a, const Found &b) { return a.number < b.number; });
     RecordList restored;
-    for (int n = 0; n < s.count; ++n) {
-        const int i = findBlock(k, n);
-        if (i < 0)
-            break;
-        const int end = blockEnd(k, i);
-        for (int j = i; j < end; ++j)
-            restored.appendRaw(s.lines.view(j));
+    for (size_t j = 0; j < found.size() && j < size_t(kMaxRecords); ++j) {
+        restored.append(openTag(int(j)));
+        for (int p = 1; p <= found[j].block.span(); ++p)
+            restored.appendRaw(found[j].block.view(p));
+        restored.append(closeTag(int(j)));
     }
     s.lines = restored;
-    StoreModified = true;
     s.count = countTags(k);
-    s.damagedFile = filePath(k);
+    noteRepair(k);
 }
 
 void RecordStore::Doublons(Kind k)
@@ -463,21 +516,53 @@ void RecordStore::Doublons(Kind k)
     if (s.count < 1)
         return;
     std::vector<int> seen(size_t(s.count), 0);
-    for (int i = 0; i < s.lines.size(); ++i) {
-        if (!s.lines.isOpenTag(i))
-            continue;
-        int n = 0;
-        if (!tagNumber(s.lines.view(i), &n))
+    for (const int i : s.lines.openTags()) {
+        const int n = BlockIndex::number(s.lines.view(i));
+        if (n < 0)
             return;
-        if (n >= 0 && n < s.count)
+        if (n < s.count)
             ++seen[size_t(n)];
     }
     for (int n = 0; n < s.count; ++n) {
         if (seen[size_t(n)] >= 2) {
             SupBloc(k, n);
-            s.damagedFile = filePath(k);
+            noteRepair(k);
         }
     }
+}
+
+bool RecordStore::closeGaps(RecordList &l)
+{
+    struct Tagged
+    {
+        int number;
+        int open;
+        int close; // -1 when the block has no closing tag
+    };
+    std::vector<Tagged> tagged;
+    const BlockIndex index(l);
+    bool gap = false;
+    index.forEach([&](const BlockRef &b) {
+        tagged.push_back({b.number(), b.open(), b.closed() ? b.end() - 1 : -1});
+    });
+    std::vector<size_t> order(tagged.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return tagged[a].number < tagged[b].number; });
+    for (size_t j = 0; j < order.size(); ++j) {
+        if (tagged[order[j]].number < 0)
+            return false; // a tag that is not a number: nothing is renumbered
+        gap = gap || tagged[order[j]].number != int(j);
+    }
+    if (!gap)
+        return false;
+    for (size_t j = 0; j < order.size(); ++j) {
+        const Tagged &t = tagged[order[j]];
+        l.replace(t.open, openTag(int(j)));
+        if (t.close >= 0)
+            l.replace(t.close, closeTag(int(j)));
+    }
+    return true;
 }
 
 void RecordStore::SupBloc(Kind k, int n)
@@ -506,8 +591,8 @@ void RecordStore::Renum(Kind k)
         const bool open = s.lines.isOpenTag(i);
         if (!open && !s.lines.isCloseTag(i))
             continue;
-        int n = 0;
-        if (!tagNumber(s.lines.view(i), &n) || n - 1 < s.current)
+        const int n = BlockIndex::number(s.lines.view(i));
+        if (n < 0 || n - 1 < s.current)
             continue;
         s.lines.replace(i, open ? openTag(n - 1) : closeTag(n - 1));
     }
@@ -519,13 +604,18 @@ void RecordStore::Renum(Kind k)
 bool RecordStore::Ajout(Kind k)
 {
     KindState &s = state(k);
-    if (s.count > kMaxRecords - 1) {
-        Dialogs::current().message(QStringLiteral("Le fichier est plein"));
-        return false;
+    // A new record takes the first number without a block: showing "Nouvelle
+    // fiche" twice, or a new record left empty, never leaves a gap behind.
+    const int n = firstFree(k);
+    if (n >= s.count) {
+        if (n > kMaxRecords - 1) {
+            Dialogs::current().message(QStringLiteral("Le fichier est plein"));
+            return false;
+        }
+        s.lines.append(QStringLiteral(" "));
+        s.count = n + 1;
     }
-    s.lines.append(QStringLiteral(" "));
-    s.count += 1;
-    s.current = s.count - 1;
+    s.current = n;
     return true;
 }
 
@@ -535,7 +625,7 @@ void RecordStore::Supprime(Kind k)
     const int i = findBlock(k, s.current);
     if (i >= 0)
         removeLinesOfBlock(k, i);
-    StoreModified = true;
+    m_modified = true;
     Renum(k);
     s.current = std::max(0, std::min(s.current, s.count - 1));
 }
@@ -583,43 +673,38 @@ int RecordStore::Numerof()
 bool RecordStore::walk(Kind k, Move m, const BlockTest &test)
 {
     KindState &s = state(k);
-    const RecordList &l = s.lines;
-    const QByteArray current = ascii(Formats::blockNumber(s.current));
     const bool forward = m == Move::First || m == Move::Next;
-    QByteArray best = forward ? QByteArray("9999") : QByteArray(" 000");
-    const QByteArray start = best;
-    for (const int i : l.openTags()) {
-        const QByteArray n = midView(l.view(i), 5, 4).toByteArray();
-        bool candidate = true;
-        if (m == Move::Next)
-            candidate = n > current;
-        else if (m == Move::Previous)
-            candidate = n < current;
-        const bool better = forward ? n < best : n > best;
-        if (candidate && better && test(l, i))
+    // The nearest qualifying number in the direction of the move; the walk
+    // never wraps around.
+    int best = -1;
+    blocks(k).forEach([&](const BlockRef &b) {
+        const int n = b.number();
+        if (n < 0)
+            return;
+        if ((m == Move::Next && n <= s.current) || (m == Move::Previous && n >= s.current))
+            return;
+        const bool better = best < 0 || (forward ? n < best : n > best);
+        if (better && test(b))
             best = n;
-    }
-    if (best == start)
+    });
+    if (best < 0)
         return false;
-    int n = 0;
-    if (!Formats::parseInt(QString::fromLatin1(best), &n))
-        return false;
-    s.current = n;
+    s.current = best;
     return true;
 }
 
 RecordStore::BlockTest RecordStore::cpTest(Kind k) const
 {
     const QByteArray filter = Cp1252::encode(k == Kind::Member ? MemberCpFilter : PartnerCpFilter);
-    return [filter](const RecordList &l, int i) { return i + 7 < l.size() && l.view(i + 7) == filter; };
+    const int cp = k == Kind::Member ? int(MemberField::Cp) : int(PartnerField::Cp);
+    return [filter, cp](const BlockRef &b) { return b.has(cp) && b.view(cp) == filter; };
 }
 
 RecordStore::BlockTest RecordStore::townTest(Kind k) const
 {
     const QString filter = k == Kind::Member ? MemberTownFilter : PartnerTownFilter;
-    return [filter](const RecordList &l, int i) {
-        return i + 8 < l.size() && Formats::upperAZ(l.at(i + 8)) == filter;
-    };
+    const int town = k == Kind::Member ? int(MemberField::Ville) : int(PartnerField::Ville);
+    return [filter, town](const BlockRef &b) { return b.has(town) && Formats::upperAZ(b.text(town)) == filter; };
 }
 
 RecordStore::BlockTest RecordStore::renewalTest() const
@@ -627,9 +712,9 @@ RecordStore::BlockTest RecordStore::renewalTest() const
     const QDate today = Clock::today();
     const int days = RenewalDays;
     // A renewal date that is not a date (an erased field among them) is not due.
-    return [today, days](const RecordList &l, int i) {
+    return [today, days](const BlockRef &b) {
         QDate due;
-        if (i + 16 >= l.size() || !Formats::parseDate(l.at(i + 16), &due))
+        if (!Formats::parseDate(b.text(MemberField::Echeance), &due))
             return false;
         return today.daysTo(due) < days;
     };

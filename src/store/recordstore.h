@@ -5,7 +5,10 @@
 // window does to records that needs no widget lives here.
 
 #include "core/recordlist.h"
+#include "store/blockindex.h"
+#include "store/layouts.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,18 +17,28 @@
 #include <functional>
 #include <optional>
 
-enum class Kind { Member = 0, Partner = 1, Activity = 2, Receipt = 3 };
-
 // One record as its block holds it, without the tags.
 struct BlockData
 {
     QStringList fixed;        // positions 1, 2, 3 ... of the kind
     QStringList memo;         // "MEMO" lines, without the marker
-    QList<QStringList> rows;  // "DATA" rows (date, label, amount) or "FACT" rows (designation, amount)
+    QList<QStringList> rows;  // the first rows of the grid: "DATA" (date, label, amount) or "FACT" (designation, amount)
+    // The block's other lines as they stand in the file: rows beyond the
+    // grid's and lines the program does not know. No page shows them; writing
+    // the record back keeps them, in their order, after the rows.
+    QList<QByteArray> kept;
+
+    QString field(int position) const { return fixed.value(position - 1); }
+    void setField(int position, const QString &text)
+    {
+        while (fixed.size() < position)
+            fixed.append(QString());
+        fixed[position - 1] = text;
+    }
 
     bool operator==(const BlockData &o) const
     {
-        return fixed == o.fixed && memo == o.memo && rows == o.rows;
+        return fixed == o.fixed && memo == o.memo && rows == o.rows && kept == o.kept;
     }
 };
 
@@ -46,7 +59,6 @@ class RecordStore
 {
 public:
     static constexpr int kMaxRecords = 9999;     // block numbers 0000 to 9998
-    static constexpr int kLastReadPosition = 100;
     static constexpr int kGridRows = 63;
 
     RecordStore();
@@ -68,34 +80,41 @@ public:
     QString PartnerFileName;
     QString ActivityFileName;
     QString ReceiptFileName;
-    bool StoreModified = false;
 
-    bool TestModif() const { return StoreModified; }
-    // Something in the store changed: the next save writes it.
-    void markModified() { StoreModified = true; }
+    // StoreModified: something changed since the store was loaded or saved;
+    // the only flag that makes a save write. Only the store clears it.
+    bool TestModif() const { return m_modified; }
+    void markModified() { m_modified = true; }
+    // What the store holds is what its files hold (after loading or saving).
+    void markSaved() { m_modified = false; }
+    // The user changed the record shown on the kind's page: it must be written
+    // back, and the store is changed.
+    void markEdited(Kind k)
+    {
+        state(k).edited = true;
+        m_modified = true;
+    }
 
     // ---- Blocks ---------------------------------------------------------------
-    static int fixedLineCount(Kind k);
-    static QString openTag(int n);
-    static QString closeTag(int n);
-    static bool isOpenTag(QByteArrayView line) { return line.startsWith("<BLOC"); }
-    static bool isCloseTag(QByteArrayView line) { return line.startsWith("</BLOC"); }
-    // The four characters after "<BLOC" or "</BLOC" read as a number.
-    static bool tagNumber(QByteArrayView line, int *n);
+    static QString openTag(int n) { return BlockIndex::openTag(n); }
+    static QString closeTag(int n) { return BlockIndex::closeTag(n); }
+    BlockIndex blocks(Kind k) const { return BlockIndex(lines(k)); }
 
     int countTags(Kind k) const;
-    // Index of the first line equal to the opening tag of n (case ignored), or -1.
+    // Index of the opening tag of block n, or -1.
     int findBlock(Kind k, int n) const;
-    // Index just past the block that opens at index i: past its closing tag, or
-    // the end of the list when the tag is missing.
-    int blockEnd(Kind k, int i) const;
     std::optional<BlockData> readBlock(Kind k, int n) const;
+    static BlockData readBlock(const BlockRef &block, Kind k);
     // Writes the record back: in place for members, partners and activities,
-    // at the end of the list for receipts. Sets StoreModified; a count of 0
-    // becomes 1.
+    // at the end of the list for receipts; the lines of the old block that the
+    // record does not hold (BlockData::kept) stay with it. Marks the store
+    // modified; a count of 0 becomes 1.
     void writeBlock(Kind k, int n, const BlockData &data);
     // The block's lines as they are written.
     static QStringList blockLines(Kind k, int n, const BlockData &data);
+    // The first block number that no block holds: where a new record goes, so
+    // that numbers run without a gap.
+    int firstFree(Kind k) const;
 
     // ---- Store files ------------------------------------------------------------
     // club.adh gives club.par, club.atv, club.rcu, club.jnl: the member file's own
@@ -112,10 +131,16 @@ public:
     bool Charge(const QString &name);
     // Writes the store under the member file name when StoreModified is set; the
     // shown records must have been written back first. False with *error set when
-    // a file cannot be written; the flags and the files stay as they were.
-    bool Sauve(const QString &name, QString *error);
+    // a file cannot be written; the flags and the files stay as they were. A
+    // file that loading repaired is first kept as it was found, beside it with
+    // ".bak" appended; those copies are named in *keptOriginals.
+    bool Sauve(const QString &name, QString *error, QStringList *keptOriginals = nullptr);
 
     // ---- Maintenance ----------------------------------------------------------
+    // Whether every block of the list closes with its own closing tag before
+    // anything else opens or closes, no closing tag stands alone and every tag
+    // is whole ("<BLOC0001>").
+    static bool isSound(const RecordList &lines);
     void Verif(Kind k);
     void Verif() { Verif(Kind::Member); }
     void Verif2() { Verif(Kind::Partner); }
@@ -141,8 +166,9 @@ public:
     void Renum4() { Renum(Kind::Receipt); }
 
     // ---- Records --------------------------------------------------------------
-    // Appends an empty record of the kind and makes it current; false with
-    // "Le fichier est plein" when the kind is full.
+    // Shows a new, empty record of the kind: the first free number, counted
+    // when it is past the count. False with "Le fichier est plein" when the
+    // kind is full.
     bool Ajout(Kind k);
     // Deletes the current record's block, closes the numbering gap and keeps
     // the current index within the records.
@@ -202,20 +228,26 @@ public:
     void SetSel(int mode);
     void SetPart(int mode);
 
-    // A test on the block whose opening tag stands at line i.
-    using BlockTest = std::function<bool(const RecordList &, int)>;
-    // The walk of Part "filtered walk": the nearest qualifying block number in
+    // A test on a block of the kind.
+    using BlockTest = std::function<bool(const BlockRef &)>;
+    // A filtered walk: the nearest qualifying block number in
     // the direction of the move; the index stays when none qualifies.
     bool walk(Kind k, Move m, const BlockTest &test);
 
 private:
     BlockTest cpTest(Kind k) const;
+    // Tags whose letters are not all capitals, made capitals; true when some were.
+    static bool normaliseTags(RecordList &lines);
+    // Block numbers 0, 1, 2 ... in list order of their number, without a gap.
+    static bool closeGaps(RecordList &lines);
+    void noteRepair(Kind k);
     BlockTest townTest(Kind k) const;
     BlockTest renewalTest() const;
     void resetKind(Kind k);
     void removeLinesOfBlock(Kind k, int index);
 
     std::array<KindState, 4> m_kinds;
+    bool m_modified = false;
     // The last next code of each kind and the list state it was computed on:
     // reading a record asks for it each time, moving changes nothing in the list.
     struct CodeCache

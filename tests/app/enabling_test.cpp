@@ -112,7 +112,7 @@ TEST_F(EnablingTest, NewRecordAndOpeningGiveTheStoreCommandsOfThePageShown)
 
     // Opened on the partner page: that page stays, with its commands.
     trigger(form, "Partenaires1");
-    form.fiche()->store().StoreModified = false;
+    form.fiche()->store().markSaved();
     open(form, path("club.adh"));
     EXPECT_EQ(form.fiche()->shownKind(), Kind::Partner);
     EXPECT_TRUE(form.action("Adhrents1")->isEnabled());

@@ -18,14 +18,14 @@ protected:
     {
         RecordStore &store = form.fiche()->store();
         store.MemberLines().replace(store.findBlock(Kind::Member, 0) + 3, name);
-        store.StoreModified = true;
+        store.markModified();
     }
 
     // A new store holding one member, not saved yet.
     static void newStore(TMainForm &form)
     {
         trigger(form, "Nouveau1");
-        form.fiche()->store().writeBlock(Kind::Member, 0, BlockData{memberBlock(0, "Neuf").mid(1, 17), {}, {}});
+        form.fiche()->store().writeBlock(Kind::Member, 0, BlockData{memberBlock(0, "Neuf").mid(1, 17), {}, {}, {}});
         ASSERT_TRUE(form.fiche()->TestModif());
     }
 

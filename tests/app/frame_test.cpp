@@ -113,7 +113,7 @@ TEST_F(FrameTest, LastStoreNotOpenedIsNeitherOverwrittenNorForgotten)
         EXPECT_FALSE(form.action("Ouvrirautomatiquemrnt1")->isChecked());
         // A member appended to the empty store and saved goes where the user says.
         trigger(form, "Nouvellefiche1Tool");
-        form.fiche()->store().StoreModified = true;
+        form.fiche()->store().markModified();
         dialogs().saveAnswers.push_back(QString());
         trigger(form, "SaveItem");
         EXPECT_EQ(dialogs().texts("save").size(), 1);

@@ -51,6 +51,8 @@ TEST(Formats, TypedAmountsAreBroughtToTwoDecimals)
     EXPECT_EQ(Formats::twoDecimals(QStringLiteral("12,5")), QStringLiteral("12,50"));
     EXPECT_EQ(Formats::twoDecimals(QStringLiteral("12,345")), QStringLiteral("12,34"));
     EXPECT_EQ(Formats::twoDecimals(QStringLiteral("12,")), QStringLiteral("12,00"));
+    EXPECT_EQ(Formats::twoDecimals(QStringLiteral("12.5")), QStringLiteral("12,50")) << "a point is a comma";
+    EXPECT_EQ(Formats::twoDecimals(QStringLiteral("1,5.2")), QStringLiteral("1,5.")) << "only without a comma";
 }
 
 TEST(Formats, DatesAndTimes)

@@ -52,7 +52,7 @@ protected:
         fiche->Activites();
         // Leaving the members page of a new store may write its member: the
         // tests start from an unchanged store.
-        store().StoreModified = false;
+        store().markSaved();
     }
 
     ActivitiesPage *page() const { return fiche->activitiesPage(); }
@@ -214,7 +214,7 @@ TEST_F(ActivitiesPageTest, OnlyTheUsersChangesMarkTheActivity)
         load(Kind::Activity, lines);
         ASSERT_FALSE(activities().edited) << i;
         changes[i]();
-        EXPECT_TRUE(activities().edited && store().StoreModified) << i;
+        EXPECT_TRUE(activities().edited && store().TestModif()) << i;
     }
 
     // Browsing, which sets the pickers, writes nothing.
@@ -224,7 +224,7 @@ TEST_F(ActivitiesPageTest, OnlyTheUsersChangesMarkTheActivity)
     QTest::keyClick(edit("Edit31"), Qt::Key_Home, Qt::ControlModifier);
     fiche->Adherents();
     fiche->Activites();
-    EXPECT_FALSE(store().StoreModified || activities().edited);
+    EXPECT_FALSE(store().TestModif() || activities().edited);
     EXPECT_EQ(store().ActivityLines().toStringList(), lines);
 }
 
@@ -287,7 +287,7 @@ TEST_F(ActivitiesPageTest, DeletingAnActivityRemovesItsBlockOnly)
               block(0, fixedLines("10001", "A")) + block(1, fixedLines("10003", "C")));
     EXPECT_EQ(activities().current, 1);
     EXPECT_EQ(edit("Edit31")->text(), "C");
-    EXPECT_TRUE(store().StoreModified);
+    EXPECT_TRUE(store().TestModif());
 }
 
 TEST_F(ActivitiesPageTest, AppendingShowsANewActivityWrittenOnceTypedInto)

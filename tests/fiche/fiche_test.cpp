@@ -6,7 +6,10 @@
 
 #include "support/fakedialogs.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,7 +45,7 @@ protected:
         s.state(Kind::Member).count = 1;
         s.writeBlock(Kind::Member, 1, member("10002", "Dupont"));
         s.state(Kind::Member).count = 2;
-        s.StoreModified = false;
+        s.markSaved();
         fiche.LitFiche();
     }
     QLineEdit *nameField() { return fiche.membersPage()->field(3); }
@@ -95,4 +98,50 @@ TEST_F(RecordWindowTest, SavingWritesBackEveryPageAndNamesTheWindow)
     ASSERT_TRUE(other.Charge(name));
     EXPECT_EQ(other.membersPage()->field(3)->text(), QStringLiteral("Martin!"));
     EXPECT_EQ(other.store().state(Kind::Member).count, 2);
+}
+
+TEST_F(RecordWindowTest, EveryChangeOfAHeaderFieldMarksTheStoreAndTabLeavesTheRemarks)
+{
+    // Changes that used to mark only the record: a receipt's date, mode and
+    // kind, and the member's title.
+    fiche.Recus();
+    QWidget *page = fiche.page(Kind::Receipt);
+    for (const char *name : {"DateTimePicker8", "ComboBox4", "ComboBox5"}) {
+        fiche.LitRecu();
+        fiche.store().markSaved();
+        QWidget *w = page->findChild<QWidget *>(QLatin1String(name));
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Down);
+        EXPECT_TRUE(fiche.TestModif()) << name;
+    }
+    // A page brought forward takes the keyboard at its first field.
+    fiche.resize(900, 700);
+    fiche.show();
+    QApplication::setActiveWindow(&fiche);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fiche));
+    fiche.Partenaires();
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Edit17");
+    fiche.Adherents();
+    EXPECT_EQ(QApplication::focusWidget(), nameField());
+    auto *memo = fiche.findChild<QPlainTextEdit *>("Memo1");
+    memo->setFocus();
+    QTest::keyClick(memo, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), memo);
+    EXPECT_EQ(memo->toPlainText(), "");
+}
+
+TEST_F(RecordWindowTest, TheUserIsToldWhereTheDamagedOriginalIsKept)
+{
+    const QString name = dir.filePath(QStringLiteral("club.adh"));
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<BLOC0000>\r\n10001\r\n<BLOC0001>\r\n10002\r\n</BLOC0001>\r\n");
+    f.close();
+    dialogs().yesNoAnswers = {true};
+    ASSERT_TRUE(fiche.Charge(name));
+    ASSERT_TRUE(fiche.Sauve(name));
+    EXPECT_EQ(dialogs().texts("message"),
+              QStringList{"Le fichier altéré a été conservé tel qu'il était sous le nom "
+                          + QDir::toNativeSeparators(name + ".bak") + "."});
+    EXPECT_TRUE(QFile::exists(name + ".bak"));
 }

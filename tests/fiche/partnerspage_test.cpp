@@ -23,7 +23,7 @@ protected:
         fiche->Partenaires();
         // Leaving the members page of a new store may write its member: the
         // tests start from an unchanged store.
-        store().StoreModified = false;
+        store().markSaved();
     }
 
     PartnersPage *page() const { return fiche->partnersPage(); }
@@ -50,10 +50,11 @@ TEST_F(PartnersPageTest, EveryFieldGoesToTheBlockAndComesBack)
     EXPECT_EQ(fiche->findChild<QLineEdit *>("Edit16")->text(), "10001");
     // The code has no input filter, and typing in it is typing too.
     typeInto(field(1), values[0]);
-    EXPECT_TRUE(partners().edited && store().StoreModified);
-    partners().edited = store().StoreModified = false;
+    EXPECT_TRUE(partners().edited && store().TestModif());
+    partners().edited = false;
+    store().markSaved();
     page()->remarks()->insertPlainText(memo);
-    EXPECT_TRUE(partners().edited && store().StoreModified);
+    EXPECT_TRUE(partners().edited && store().TestModif());
     for (int p = 2; p <= 12; ++p)
         typeInto(field(p), values[p - 1]);
     DatedGrid *grid = page()->datedGrid();
@@ -129,7 +130,7 @@ TEST_F(PartnersPageTest, KeysMoveAndDeletingClosesTheGap)
     EXPECT_EQ(field(1)->text(), "10003");
     EXPECT_EQ(companyOf(0), "Alpha");
     EXPECT_FALSE(store().readBlock(Kind::Partner, 2));
-    EXPECT_TRUE(store().StoreModified);
+    EXPECT_TRUE(store().TestModif());
     fiche->Supprime();
     EXPECT_EQ(partners().current, 0);
     EXPECT_EQ(field(2)->text(), "Alpha");
@@ -155,9 +156,9 @@ TEST_F(PartnersPageTest, PasteGivesTheCopiedTextsAndTheNextCodeFromItsOwnBuffer)
 
     fiche->Partenaires();
     fiche->Ajout();
-    store().StoreModified = false;
+    store().markSaved();
     fiche->Coller();
-    EXPECT_TRUE(partners().edited && store().StoreModified);
+    EXPECT_TRUE(partners().edited && store().TestModif());
     fiche->Premier();
     QStringList expected = partnerBlock(1, "10002", "Alpha", "Brest").mid(1, 12);
     expected[11] = "contact@alpha.fr";

@@ -18,7 +18,7 @@ namespace {
 
 BlockData receipt(const QString &payer, const QList<QStringList> &rows = {})
 {
-    return BlockData{{"NUMR202603001", "10/03/2026", "Espèces", "Reçu", payer, "", "", ""}, {}, rows};
+    return BlockData{{"NUMR202603001", "10/03/2026", "Espèces", "Reçu", payer, "", "", ""}, {}, rows, {}};
 }
 
 class ReceiptsPageTest : public VelmoraTest
@@ -48,7 +48,7 @@ protected:
         receipts().lines.setStringList(lines);
         receipts().count = int(blocks.size());
         receipts().current = 0;
-        store().StoreModified = false;
+        store().markSaved();
         fiche->LitRecu();
     }
 
@@ -95,14 +95,15 @@ TEST_F(ReceiptsPageTest, ReadsAStoredReceiptAndWritesBackAChange)
 {
     storeReceipts({BlockData{{"NUMA  202602004 ", "01/02/2026", "Mandat", "Avoir     ", "Mairie", "", "", "Orléans"},
                              {},
-                             {{"Location salle", "100"}, {"Ménage forfait", "abc"}}}});
+                             {{"Location salle", "100"}, {"Ménage forfait", "abc"}},
+                             {}}});
     EXPECT_EQ(page->datePicker()->date(), QDate(2026, 2, 1));
     EXPECT_EQ(page->kindCombo()->currentIndex(), 2);
     EXPECT_EQ(page->ReceiptLineCount(), 3);
     EXPECT_EQ(QStringList({page->numberEdit()->text(), page->modeCombo()->currentText(), page->payerEdit(3)->text(),
                            cell(0, 1), cell(1, 1), page->wordsLabel()->text()}),
               QStringList({"202602004", "Mandat", "Orléans", fiche->Rset("100,00", 90), "abc", "Cent Euros -  zéro Cts"}));
-    EXPECT_FALSE(receipts().edited || store().StoreModified);
+    EXPECT_FALSE(receipts().edited || store().TestModif());
 
     type("Place", page->payerEdit(1));
     fiche->EcritRecu();
@@ -147,7 +148,7 @@ TEST_F(ReceiptsPageTest, TypingLinesTotalsThemAndMovesDown)
     enterCell(0, 0);
     EXPECT_TRUE(page->ReceiptGridActive());
     type("Cotisation");
-    EXPECT_TRUE(receipts().edited && store().StoreModified);
+    EXPECT_TRUE(receipts().edited && store().TestModif());
     key(Qt::Key_Tab);
     type("10.5");
     EXPECT_EQ(cell(0, 1), "10,5");
@@ -213,7 +214,7 @@ TEST_F(ReceiptsPageTest, SupLigne1DeletesTheLineOfTheCursorInTheGridOnly)
     page->SupLigne1();
     EXPECT_EQ(cell(1, 0) + '|' + cell(2, 0), "Ligne trois|");
     EXPECT_EQ(page->ReceiptLineCount(), 3);
-    EXPECT_TRUE(receipts().edited && store().StoreModified);
+    EXPECT_TRUE(receipts().edited && store().TestModif());
 }
 
 TEST_F(ReceiptsPageTest, MovingOnWritesTheReceiptBack)
@@ -243,7 +244,7 @@ TEST_F(ReceiptsPageTest, SupRecuDeletesTheReceiptAndClosesTheGap)
     storeReceipts({receipt("A"), receipt("B"), receipt("C")});
     fiche->Suivant();
     page->SupRecu();
-    EXPECT_TRUE(store().StoreModified);
+    EXPECT_TRUE(store().TestModif());
     EXPECT_EQ(receipts().count, 2);
     EXPECT_EQ(page->payerEdit(0)->text(), "C");
     EXPECT_EQ(stored(1, 4), "C");

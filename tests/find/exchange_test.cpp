@@ -74,7 +74,7 @@ TEST_F(ExchangeTest, ExportThenImportAddsCopiesWithNewNumbers)
     EXPECT_EQ(blockOf(store.MemberLines(), 4), imported(4, 10009, kDupont));
     EXPECT_EQ(store.state(Kind::Member).count, 6);
     EXPECT_EQ(store.state(Kind::Member).current, 5);
-    EXPECT_TRUE(store.StoreModified);
+    EXPECT_TRUE(store.TestModif());
     EXPECT_TRUE(dialogs().texts("message").isEmpty());
 }
 
@@ -106,12 +106,20 @@ TEST_F(ExchangeTest, TheRecordBoundTruncatesTheImport)
 TEST_F(ExchangeTest, Utf8AndWindows1252FilesGiveTheSameRecords)
 {
     const QString text = "Lefèvre\tÉtienne\nŒuvre\tZoë\n";
+    QByteArray le, be;
+    for (const QChar c : text) {
+        le += char(c.unicode() & 0xff) + QByteArray(1, char(c.unicode() >> 8));
+        be += QByteArray(1, char(c.unicode() >> 8)) + char(c.unicode() & 0xff);
+    }
+    // Spreadsheets' "Unicode text" is UTF-16, with or without its byte-order mark.
     const QString names[] = {writeFile("w.txt", "Lef\xe8vre\t\xc9tienne\n\x8cuvre\tZo\xeb\n"),
-                             writeFile("u.txt", text.toUtf8()), writeFile("b.txt", "\xef\xbb\xbf" + text.toUtf8())};
+                             writeFile("u.txt", text.toUtf8()), writeFile("b.txt", "\xef\xbb\xbf" + text.toUtf8()),
+                             writeFile("le.txt", "\xff\xfe" + le), writeFile("be.txt", "\xfe\xff" + be),
+                             writeFile("nobom.txt", le)};
     ASSERT_TRUE(importFile(names[0]));
     EXPECT_EQ(blockOf(store.MemberLines(), 0), imported(0, 10001, {"Lefèvre", "Étienne"}));
     const RecordList expected = store.MemberLines();
-    for (const QString &name : {names[1], names[2]}) {
+    for (const QString &name : {names[1], names[2], names[3], names[4], names[5]}) {
         store = RecordStore();
         ASSERT_TRUE(importFile(name));
         EXPECT_EQ(store.MemberLines(), expected) << name.toStdString();
@@ -120,10 +128,11 @@ TEST_F(ExchangeTest, Utf8AndWindows1252FilesGiveTheSameRecords)
 
 TEST_F(ExchangeTest, LinesThatCannotBeStoredAreLeftOutAndListed)
 {
-    ASSERT_TRUE(importFile(writeFile("u.txt", QString("Müller\nŁukasz\nRoux\n日本\n").toUtf8())));
+    ASSERT_TRUE(importFile(writeFile("u.txt", QByteArray("M\xc3\xbcller\n\xc5\x81ukasz\nRoux\n\xe6\x97\xa5\n"
+                                                         "Nul\0l\n", 31))));
     // A store file chosen by mistake must not bring its tags into the list.
     ASSERT_TRUE(importFile(writeFile("club.txt", "<BLOC0000>\r\nDupont\r\nx\t</bloc0000>\r\n")));
-    EXPECT_EQ(dialogs().texts("message"), (QStringList{"Lignes non importées (caractères non pris en charge) : 2, 4",
+    EXPECT_EQ(dialogs().texts("message"), (QStringList{"Lignes non importées (caractères non pris en charge) : 2, 4, 5",
                                                        "Lignes non importées (balises de fiche) : 1, 3"}));
     EXPECT_EQ(store.MemberLines().toStringList(),
               imported(0, 10001, {"Müller"}) + imported(1, 10002, {"Roux"}) + imported(2, 10003, {"Dupont"}));
@@ -145,6 +154,14 @@ TEST_F(ExchangeTest, ACountOfOneKeepsARealFirstRecord)
     ASSERT_TRUE(importFile(p));
     EXPECT_EQ(blockOf(store.MemberLines(), 0), imported(0, 10001, {"Neuf"}));
     EXPECT_EQ(store.state(Kind::Member).count, 1);
+
+    // "Nouvelle fiche" left empty after real records: the import follows them
+    // without a gap.
+    setMembers({existing});
+    ASSERT_TRUE(store.Ajout(Kind::Member));
+    ASSERT_TRUE(importFile(p));
+    EXPECT_EQ(blockOf(store.MemberLines(), 1), imported(1, 10002, {"Neuf"}));
+    EXPECT_EQ(store.state(Kind::Member).count, 2);
 }
 
 TEST_F(ExchangeTest, PartnersAreExchangedAndOtherPagesNot)
@@ -154,9 +171,9 @@ TEST_F(ExchangeTest, PartnersAreExchangedAndOtherPagesNot)
     store.state(Kind::Partner).count = 1;
     ASSERT_TRUE(importFile(p, Kind::Partner));
     EXPECT_EQ(blockOf(store.PartnerLines(), 1), imported(1, 10041, {"Durand", "Paul"}));
-    store.StoreModified = false;
+    store.markSaved();
     ASSERT_TRUE(importFile(p, Kind::Activity));
-    EXPECT_TRUE(store.StoreModified);
+    EXPECT_TRUE(store.TestModif());
     ASSERT_TRUE(importFile(p, Kind::Receipt));
     EXPECT_TRUE(store.MemberLines().isEmpty() && store.ActivityLines().isEmpty() && store.ReceiptLines().isEmpty());
 
@@ -179,5 +196,5 @@ TEST_F(ExchangeTest, CancelledMissingOrUnreadableFilesImportNothing)
     EXPECT_FALSE(importFile("/proc/self/mem")); // exists, cannot be read
     EXPECT_EQ(dialogs().texts("error").size(), 1);
     EXPECT_TRUE(store.MemberLines().isEmpty());
-    EXPECT_FALSE(store.StoreModified);
+    EXPECT_FALSE(store.TestModif());
 }

@@ -22,7 +22,7 @@ using Fields = std::map<int, QString>;  // block position -> text
 inline QStringList block(Kind kind, int n, const Fields &fields, const QStringList &extra = {})
 {
     QStringList out{RecordStore::openTag(n)};
-    for (int p = 1; p <= RecordStore::fixedLineCount(kind); ++p)
+    for (int p = 1; p <= Layouts::of(kind).fixedCount; ++p)
         out.append(fields.count(p) ? fields.at(p) : QString());
     return out + extra + QStringList{RecordStore::closeTag(n)};
 }

@@ -86,7 +86,7 @@ TEST_F(ListsTest, ReceiptsAreNumberedInTheOrderShown)
     store.state(Kind::Receipt).current = 2; // C is shown
 
     EXPECT_EQ(Lists::applyReceiptOrder(store, {2, 0, 1}, 0), 0);
-    EXPECT_TRUE(store.StoreModified);
+    EXPECT_TRUE(store.TestModif());
     // Blocks keep their place in the list; only their tags change.
     EXPECT_EQ(store.ReceiptLines().toStringList(),
               listOf({retagged(c, 0), retagged(a, 1), e, retagged(b, 2)}).toStringList());
@@ -97,9 +97,9 @@ TEST_F(ListsTest, ReceiptsAreNumberedInTheOrderShown)
     EXPECT_EQ(blockOf(store.ReceiptLines(), 0), retagged(a, 0));
     EXPECT_EQ(store.state(Kind::Receipt).current, 1);
 
-    store.StoreModified = false;
+    store.markSaved();
     const RecordList before = store.ReceiptLines();
     EXPECT_EQ(Lists::applyReceiptOrder(store, {0, 1, 2}, 2), 2);
-    EXPECT_FALSE(store.StoreModified);
+    EXPECT_FALSE(store.TestModif());
     EXPECT_EQ(store.ReceiptLines(), before);
 }

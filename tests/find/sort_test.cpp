@@ -45,7 +45,7 @@ TEST_F(SortTest, MembersByNameOrTownKeepTheirLinesWhole)
     Sort::Trier(store, 1);
     EXPECT_EQ(store.MemberLines().toStringList(), renumbered({alain, bernard, claude}));
     EXPECT_EQ(store.state(Kind::Member).count, 3);
-    EXPECT_TRUE(store.StoreModified);
+    EXPECT_TRUE(store.TestModif());
     Sort::Trier(store, 3); // by town; no town sorts first
     EXPECT_EQ(store.MemberLines().toStringList(), renumbered({claude, alain, bernard}));
 }

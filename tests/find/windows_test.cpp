@@ -74,7 +74,9 @@ TEST_F(WindowsTest, GridPicksOnADoubleClickOnly)
     EXPECT_EQ(grid->item(0, 8)->text(), "Téléphone");
     EXPECT_EQ(grid->item(2, 2)->text(), "Dupont");
     EXPECT_EQ(grid->rowCount(), 20);
-    EXPECT_EQ(QList<int>({grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(2)}), QList<int>({0, 40, 221}));
+    EXPECT_EQ(grid->columnWidth(0), 0);
+    EXPECT_EQ(grid->columnWidth(2), 221);
+    EXPECT_GT(grid->columnWidth(1), grid->fontMetrics().horizontalAdvance("1000001")) << "codes show whole";
     window.show();
     EXPECT_TRUE(window.isMaximized());
     EXPECT_EQ(window.findChild<QPushButton *>("Button1")->x(), window.width() - 100);
@@ -116,7 +118,7 @@ TEST_F(WindowsTest, ReceiptListReordersAndEscapeKeepsTheCurrentReceipt)
     EXPECT_FALSE(escaped.isVisible());
     EXPECT_EQ(escaped.Result(store), -1);
     EXPECT_EQ(store.ReceiptLines(), before);
-    EXPECT_FALSE(store.StoreModified);
+    EXPECT_FALSE(store.TestModif());
 
     TFactListe moved;
     moved.Init(store.ReceiptLines());
@@ -128,7 +130,7 @@ TEST_F(WindowsTest, ReceiptListReordersAndEscapeKeepsTheCurrentReceipt)
     QTest::keyClick(moved.list(), Qt::Key_Return);
     EXPECT_FALSE(moved.isVisible());
     EXPECT_EQ(moved.Result(store), 0);
-    EXPECT_TRUE(store.StoreModified);
+    EXPECT_TRUE(store.TestModif());
     EXPECT_EQ(blockOf(store.ReceiptLines(), 0).value(5), "B");
     EXPECT_EQ(store.state(Kind::Receipt).current, 0);
 

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 QStringList block(int n, const QStringList &body, bool closed = true)
@@ -59,50 +61,68 @@ TEST_F(MaintenanceTest, ASoundListIsLeftAloneWithoutAQuestion)
     setList(Kind::Member, lines);
     store.Verif();
     EXPECT_EQ(list(Kind::Member), lines);
-    EXPECT_FALSE(store.StoreModified);
+    EXPECT_FALSE(store.TestModif());
     EXPECT_TRUE(dialogs().calls.isEmpty());
 }
 
-TEST_F(MaintenanceTest, ALostClosingTagIsRestoredWhenTheUserAgrees)
+TEST_F(MaintenanceTest, ARestoreClosesEveryBlockAndKeepsTheRecordsAfterALostClosingTag)
 {
-    // The last block lost its closing tag: it keeps every line to the end.
-    setList(Kind::Member, block(0, {"a"}) + block(1, {"b", "c"}, false));
+    // Block 0 lost its closing tag: it ends where block 1 opens, and the
+    // restore closes it without taking 1 and 2 into it.
+    setList(Kind::Member, block(0, {"a"}, false) + block(1, {"b", "c"}) + block(2, {"d"}));
     dialogs().yesNoAnswers = {true};
     store.Verif();
     EXPECT_EQ(dialogs().texts("yesNo"), QStringList{kAltered});
-    EXPECT_EQ(list(Kind::Member), block(0, {"a"}) + block(1, {"b", "c"}, false));
-    EXPECT_TRUE(store.StoreModified);
-    EXPECT_EQ(store.state(Kind::Member).count, 2);
+    EXPECT_EQ(list(Kind::Member), block(0, {"a"}) + block(1, {"b", "c"}) + block(2, {"d"}));
+    EXPECT_TRUE(store.TestModif());
+    EXPECT_TRUE(RecordStore::isSound(store.lines(Kind::Member)));
 }
 
-TEST_F(MaintenanceTest, AMemberRestoreRefusedKeepsTheListAsItIs)
+TEST_F(MaintenanceTest, ARefusedRestoreLosesNothingWhenTheDamagedRecordIsWrittenBack)
 {
-    const QStringList damaged = QStringList{"stray"} + block(0, {"a"}, false) + block(1, {"b"});
+    const QStringList damaged = QStringList{"stray"} + block(0, {"a"}, false) + block(1, {"b"}) + block(2, {"c"});
     setList(Kind::Member, damaged);
     dialogs().yesNoAnswers = {false};
     store.Verif();
     EXPECT_EQ(list(Kind::Member), damaged);
-    EXPECT_FALSE(store.StoreModified);
+    EXPECT_FALSE(store.TestModif());
+    BlockData edited = *store.readBlock(Kind::Member, 0);
+    EXPECT_EQ(edited.field(1), "a");
+    EXPECT_EQ(edited.field(2), "") << "the next block's lines are not this record's";
+    edited.setField(2, "modifié");
+    store.writeBlock(Kind::Member, 0, edited);
+    EXPECT_EQ(store.readBlock(Kind::Member, 1)->field(1), "b");
+    EXPECT_EQ(store.readBlock(Kind::Member, 2)->field(1), "c");
+    store.SupBloc(0);
+    EXPECT_EQ(list(Kind::Member), QStringList{"stray"} + block(1, {"b"}) + block(2, {"c"}));
 }
 
-TEST_F(MaintenanceTest, ARestoreKeepsBlocksInOrderUpToTheFirstMissingNumber)
+TEST_F(MaintenanceTest, EveryKindWritesBackABlockWithoutClosingTagWithoutTouchingTheNextOnes)
 {
-    // Block 0 lost its closing tag and takes block 2 with it; number 1 is
-    // missing, so everything from block 2 on is dropped; stray lines go too.
-    setList(Kind::Partner, QStringList{"avant"} + block(2, {"deux"}) + block(0, {"zero"}, false)
-                               + QStringList{"entre"} + block(3, {"trois"}));
-    store.Verif2();
-    EXPECT_EQ(dialogs().texts("message"), QStringList{kLost});
-    EXPECT_EQ(list(Kind::Partner), block(0, {"zero"}, false) + QStringList{"entre"} + block(3, {"trois"}));
-    EXPECT_EQ(store.state(Kind::Partner).count, 2);
+    for (int k = 0; k < 4; ++k) {
+        const Kind kind = Kind(k);
+        setList(kind, block(0, {"a"}, false) + block(1, {"b"}) + block(2, {"c"}));
+        BlockData d = *store.readBlock(kind, 0);
+        d.setField(1, "modifié");
+        store.writeBlock(kind, 0, d);
+        EXPECT_EQ(store.readBlock(kind, 1)->field(1), "b") << k;
+        EXPECT_EQ(store.readBlock(kind, 2)->field(1), "c") << k;
+        EXPECT_EQ(store.readBlock(kind, 0)->field(1), "modifié") << k;
+        EXPECT_TRUE(RecordStore::isSound(store.lines(kind))) << k;
+    }
 }
 
-TEST_F(MaintenanceTest, AnExtraClosingTagRebuildsPartnersFromZero)
+TEST_F(MaintenanceTest, ARestoreKeepsTheFirstCopyOfEveryNumberInNumberOrderWithoutGaps)
 {
-    setList(Kind::Partner, block(1, {"un"}) + QStringList{"</BLOC0001>"} + block(0, {"zero"}));
+    // Number 1 is missing, 0 lost its closing tag, 3 stands twice, stray lines
+    // and a closing tag stand between blocks: every record is kept and
+    // numbered again from 0.
+    setList(Kind::Partner, QStringList{"avant"} + block(3, {"trois"}) + block(0, {"zero"}, false)
+                               + QStringList{"entre", "</BLOC0007>"} + block(2, {"deux"}) + block(3, {"copie"}));
     store.Verif2();
     EXPECT_EQ(dialogs().texts("message"), QStringList{kLost});
-    EXPECT_EQ(list(Kind::Partner), block(0, {"zero"}) + block(1, {"un"}));
+    EXPECT_EQ(list(Kind::Partner), block(0, {"zero", "entre"}) + block(1, {"deux"}) + block(2, {"trois"}));
+    EXPECT_EQ(store.state(Kind::Partner).count, 3);
 }
 
 TEST_F(MaintenanceTest, ActivitiesAndReceiptsAreRestoredAfterTheSameMessage)
@@ -115,12 +135,18 @@ TEST_F(MaintenanceTest, ActivitiesAndReceiptsAreRestoredAfterTheSameMessage)
     EXPECT_EQ(list(Kind::Receipt), block(0, {"x"}));
 }
 
-TEST_F(MaintenanceTest, BalancedButMissingNumbersAskNothing)
+TEST_F(MaintenanceTest, MalformedTagsAreDamageAndLowerCaseTagsAreMadeCapitals)
 {
-    setList(Kind::Member, block(0, {"a"}) + block(1, {"b"}) + block(3, {"d"}));
+    for (const QStringList &lines : {block(0, {"a"}) + QStringList{"<BLOC0001> x", "</BLOC0001>"},
+                                     block(0, {"a"}) + QStringList{"<BLOC0001>", "</BLOC0002>"},
+                                     QStringList{"</BLOC0000>"} + block(0, {"a"})})
+        EXPECT_FALSE(RecordStore::isSound(RecordList(lines))) << lines.join('|').toStdString();
+
+    setList(Kind::Member, QStringList{"<bloc0000>", "a", "</Bloc0000>"} + block(1, {"b"}));
     store.Verif();
+    EXPECT_EQ(list(Kind::Member), block(0, {"a"}) + block(1, {"b"}));
     EXPECT_TRUE(dialogs().calls.isEmpty());
-    EXPECT_EQ(store.state(Kind::Member).count, 3);
+    EXPECT_TRUE(store.TestModif());
 }
 
 TEST_F(MaintenanceTest, DuplicatesLoseTheirFirstCopyOnly)
@@ -130,7 +156,7 @@ TEST_F(MaintenanceTest, DuplicatesLoseTheirFirstCopyOnly)
     store.Doublons();
     EXPECT_EQ(list(Kind::Member), block(0, {"a"}) + block(1, {"second"}) + block(2, {"c"}));
     EXPECT_EQ(store.state(Kind::Member).count, 4);
-    EXPECT_FALSE(store.StoreModified);
+    EXPECT_TRUE(store.TestModif()) << "a repair is saved";
 
     setList(Kind::Receipt, block(0, {"1"}) + block(0, {"2"}) + block(0, {"3"}));
     store.Doublons4();
@@ -184,7 +210,7 @@ TEST_F(MaintenanceTest, RenumberingClosesTheGapAfterADeletion)
     EXPECT_EQ(list(Kind::Member), expected);
     EXPECT_EQ(store.state(Kind::Member).count, 7);
     EXPECT_EQ(store.state(Kind::Member).current, 5);
-    EXPECT_TRUE(store.StoreModified);
+    EXPECT_TRUE(store.TestModif());
 
     store.state(Kind::Member).current = 6;
     store.Supprime(Kind::Member);
@@ -229,7 +255,7 @@ TEST_F(RepairAtLoadingTest, LoadingChecksEveryKindInOrder)
     EXPECT_EQ(dialogs().texts("message"), (QStringList{kLost, kLost}));
     EXPECT_EQ(list(Kind::Activity), block(0, {"x"}) + block(1, {"z"}));
     EXPECT_EQ(store.state(Kind::Activity).count, 3);
-    EXPECT_TRUE(store.StoreModified);
+    EXPECT_TRUE(store.TestModif());
 }
 
 TEST_F(RepairAtLoadingTest, TheFirstSaveAfterARepairKeepsTheDamagedOriginals)
@@ -247,9 +273,34 @@ TEST_F(RepairAtLoadingTest, TheFirstSaveAfterARepairKeepsTheDamagedOriginals)
 
     // Later saves replace the files without touching the backups again.
     QFile::remove(path("club.par.bak"));
-    store.StoreModified = true;
+    store.markModified();
     ASSERT_TRUE(store.Sauve(path("club.adh"), &error));
     EXPECT_FALSE(QFile::exists(path("club.par.bak")));
+}
+
+TEST_F(RepairAtLoadingTest, AGapInTheNumbersIsClosedSoEveryRecordCanBeReached)
+{
+    write("club.adh", block(0, {"a"}) + block(1, {"b"}) + block(3, {"d"}));
+    ASSERT_TRUE(store.Charge(path("club.adh")));
+    EXPECT_TRUE(dialogs().calls.isEmpty());
+    EXPECT_EQ(store.state(Kind::Member).count, 3);
+    EXPECT_EQ(store.readBlock(Kind::Member, 2)->field(1), "d");
+    // A new record does not take a stored record's place.
+    ASSERT_TRUE(store.Ajout(Kind::Member));
+    EXPECT_EQ(store.state(Kind::Member).current, 3);
+    EXPECT_FALSE(store.readBlock(Kind::Member, 3));
+}
+
+TEST_F(RepairAtLoadingTest, AFolderOrAPipeWhereAStoreFileShouldBeIsUnreadable)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("dossier.adh"));
+    write("club.adh", block(0, {"a"}));
+    ASSERT_EQ(::mkfifo(path("club.par").toLocal8Bit().constData(), 0600), 0);
+    for (const QString &name : {QStringLiteral("dossier.adh"), QStringLiteral("club.adh")}) {
+        dialogs().reset();
+        EXPECT_FALSE(store.Charge(path(name)));
+        EXPECT_EQ(dialogs().texts("error").size(), 1) << name.toStdString();
+    }
 }
 
 TEST_F(RepairAtLoadingTest, ARefusedRestoreLeavesNothingToBackUp)
@@ -257,8 +308,8 @@ TEST_F(RepairAtLoadingTest, ARefusedRestoreLeavesNothingToBackUp)
     write("club.adh", block(0, {"a"}, false));
     dialogs().yesNoAnswers = {false};
     ASSERT_TRUE(store.Charge(path("club.adh")));
-    EXPECT_FALSE(store.StoreModified);
-    store.StoreModified = true;
+    EXPECT_FALSE(store.TestModif());
+    store.markModified();
     QString error;
     ASSERT_TRUE(store.Sauve(path("club.adh"), &error));
     EXPECT_FALSE(QFile::exists(path("club.adh.bak")));

@@ -70,10 +70,9 @@ TEST_F(StoreFilesTest, TagsCarryFourDigitNumbers)
     EXPECT_EQ(RecordStore::openTag(0), QStringLiteral("<BLOC0000>"));
     EXPECT_EQ(RecordStore::closeTag(0), QStringLiteral("</BLOC0000>"));
     EXPECT_EQ(RecordStore::openTag(9998), QStringLiteral("<BLOC9998>"));
-    int n = -1;
-    EXPECT_TRUE(RecordStore::tagNumber("</BLOC0042>", &n));
-    EXPECT_EQ(n, 42);
-    EXPECT_FALSE(RecordStore::tagNumber("<BLOCab12>", &n));
+    EXPECT_EQ(BlockIndex::number("</BLOC0042>"), 42);
+    EXPECT_EQ(BlockIndex::number("<BLOCab12>"), -1);
+    EXPECT_EQ(BlockIndex::number("<BLOC 012>"), -1);
 }
 
 TEST_F(StoreFilesTest, AMemberWithoutRemarksOrPaymentsIsNineteenLines)
@@ -84,17 +83,44 @@ TEST_F(StoreFilesTest, AMemberWithoutRemarksOrPaymentsIsNineteenLines)
     EXPECT_EQ(lines.last(), QStringLiteral("</BLOC0007>"));
 }
 
-TEST_F(StoreFilesTest, GridRowsStopAtTheFirstShortRow)
+TEST_F(StoreFilesTest, GridRowsStopAtTheFirstBlankRowAndShortRowsAreKept)
 {
     BlockData d = member(QStringLiteral("Martin"));
-    d.rows = {{"", "", ""}, {"01/02/2026", "Cotisation", "20,00"}};
+    d.rows = {{"", " ", ""}, {"01/02/2026", "Cotisation", "20,00"}};
     QStringList lines = RecordStore::blockLines(Kind::Member, 0, d);
     EXPECT_FALSE(lines.join('\n').contains(QStringLiteral("DATA")));
 
-    d.rows = {{"01/02/2026", "", ""}, {"a", "", ""}, {"02/02/2026", "Don", "5,00"}};
+    d.rows = {{"01/02/2026", "", ""}, {"", "Don", "5"}, {"", "", ""}, {"02/02/2026", "Après", "1,00"}};
     lines = RecordStore::blockLines(Kind::Member, 0, d);
     EXPECT_TRUE(lines.contains(QStringLiteral("DATA01/02/2026\t\t")));
-    EXPECT_FALSE(lines.join('\n').contains(QStringLiteral("Don")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("DATA\tDon\t5")));
+    EXPECT_FALSE(lines.join('\n').contains(QStringLiteral("Après")));
+}
+
+TEST_F(StoreFilesTest, WritingARecordBackKeepsTheLinesItsPageCannotShow)
+{
+    // 80 payment rows (the grid shows 63), an unknown line among the remarks
+    // and a fixed line that reads as a tag.
+    QStringList body = memberBlock(0, "Dupont").mid(1, 17);
+    body << "MEMO une" << "XYZ inconnue" << "MEMO deux";
+    for (int r = 1; r <= 80; ++r)
+        body << QStringLiteral("DATA01/01/2026\tL%1\t%1,00").arg(r);
+    store.MemberLines().setStringList(QStringList{"<BLOC0000>"} + body + QStringList{"</BLOC0000>"});
+    BlockData shown = *store.readBlock(Kind::Member, 0);
+    ASSERT_EQ(shown.rows.size(), RecordStore::kGridRows);
+    shown.setField(MemberField::Nom, "<BLOC0001>");
+    shown.rows.removeFirst();
+    store.writeBlock(Kind::Member, 0, shown);
+    const BlockData written = *store.readBlock(Kind::Member, 0);
+    EXPECT_EQ(written.field(MemberField::Nom), " <BLOC0001>");
+    EXPECT_EQ(written.memo, (QStringList{" une", " deux"}));
+    EXPECT_EQ(written.kept.value(0), "XYZ inconnue");
+    EXPECT_EQ(written.rows.first().value(1), "L2");
+    EXPECT_EQ(written.rows.last().value(1), "L64");
+    QStringList all = store.MemberLines().toStringList();
+    EXPECT_EQ(all.filter("DATA").size(), 79);
+    EXPECT_EQ(all.filter("DATA").last(), "DATA01/01/2026\tL80\t80,00");
+    EXPECT_EQ(store.countTags(Kind::Member), 1);
 }
 
 TEST_F(StoreFilesTest, FindIgnoresCaseAndStrayLines)
@@ -117,7 +143,7 @@ TEST_F(StoreFilesTest, WritingBackKeepsThePlaceExceptForReceipts)
     EXPECT_EQ(store.findBlock(Kind::Member, 0), 0);
     EXPECT_EQ(store.MemberLines().at(21), QStringLiteral("</BLOC0000>"));
     EXPECT_EQ(store.MemberLines().at(22), QStringLiteral(" "));
-    EXPECT_TRUE(store.StoreModified);
+    EXPECT_TRUE(store.TestModif());
     EXPECT_EQ(*store.readBlock(Kind::Member, 0), b);
 
     BlockData r;
@@ -204,7 +230,7 @@ TEST_F(StoreFilesTest, SavingWritesFiveFilesAndLoadingFindsThemAgain)
         EXPECT_TRUE(QFile::exists(path(QStringLiteral("a.b/") + f))) << f;
     EXPECT_FALSE(QFile::exists(path("a.jnl")));
     EXPECT_EQ(readFile(path("a.b/club.atv")), QByteArray());
-    EXPECT_FALSE(store.StoreModified);
+    EXPECT_FALSE(store.TestModif());
     EXPECT_EQ(store.FileName, name);
     EXPECT_EQ(store.ReceiptFileName, path("a.b/club.rcu"));
 
@@ -230,7 +256,7 @@ TEST_F(StoreFilesTest, SavingUnderAnotherNameWritesTheWholeStoreThere)
     writeFile(path("club.adh"), crlf(memberBlock(0, "Dupont")));
     writeFile(path("club.rcu"), crlf({"<BLOC0000>", "NUMR1", "", "", "", "", "", "", "", "</BLOC0000>"}));
     ASSERT_TRUE(store.Charge(path("club.adh")));
-    store.StoreModified = true;
+    store.markModified();
     QString error;
     ASSERT_TRUE(store.Sauve(path("other.adh"), &error));
     for (const char *f : {"other.adh", "other.par", "other.atv", "other.jnl", "other.rcu"})
@@ -248,7 +274,7 @@ TEST_F(StoreFilesTest, StrayLinesBeforeTheFirstBlockGoAtSavingOthersStay)
     ASSERT_TRUE(store.Charge(path("club.adh")));
     EXPECT_EQ(store.state(Kind::Member).count, 2);
     EXPECT_EQ(store.readBlock(Kind::Member, 1)->fixed[2], QStringLiteral("B"));
-    store.StoreModified = true;
+    store.markModified();
     QString error;
     ASSERT_TRUE(store.Sauve(path("club.adh"), &error));
     EXPECT_EQ(readFile(path("club.adh")),
@@ -258,7 +284,7 @@ TEST_F(StoreFilesTest, StrayLinesBeforeTheFirstBlockGoAtSavingOthersStay)
 TEST_F(StoreFilesTest, OpeningAStoreCarriesNothingOfThePreviousOne)
 {
     writeFile(path("one.adh"), crlf(memberBlock(0, "Un")));
-    writeFile(path("one.par"), crlf(RecordStore::blockLines(Kind::Partner, 0, BlockData{QStringList(12, "p"), {}, {}})));
+    writeFile(path("one.par"), crlf(RecordStore::blockLines(Kind::Partner, 0, BlockData{QStringList(12, "p"), {}, {}, {}})));
     writeFile(path("one.jnl"), "journal\r\n");
     writeFile(path("two.adh"), crlf(memberBlock(0, "Deux")));
     ASSERT_TRUE(store.Charge(path("one.adh")));
@@ -276,7 +302,7 @@ TEST_F(StoreFilesTest, AMissingMemberFileOpensAnEmptyStore)
     ASSERT_TRUE(store.Charge(path("absent.adh")));
     EXPECT_EQ(store.FileName, QString());
     EXPECT_TRUE(store.MemberLines().isEmpty());
-    EXPECT_FALSE(store.StoreModified);
+    EXPECT_FALSE(store.TestModif());
 }
 
 TEST_F(StoreFilesTest, AnUnreadableFileIsReportedAndTheOpenStoreStays)
@@ -304,22 +330,31 @@ TEST_F(StoreFilesTest, AFailedSaveLeavesEveryFileAndFlagAsItWas)
     QString error;
     EXPECT_FALSE(store.Sauve(path("club.adh"), &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(store.StoreModified);
+    EXPECT_TRUE(store.TestModif());
     EXPECT_EQ(readFile(path("club.adh")), crlf(memberBlock(0, "Ancien")));
     EXPECT_FALSE(QFile::exists(path("club.par")));
 }
 
-TEST_F(StoreFilesTest, AppendingAddsAPlaceholderUntilTheStoreIsFull)
+TEST_F(StoreFilesTest, ANewRecordTakesTheFirstFreeNumberSoNoGapIsEverLeft)
 {
     EXPECT_TRUE(store.Ajout(Kind::Partner));
     EXPECT_EQ(store.PartnerLines().toStringList(), QStringList{" "});
     EXPECT_EQ(store.state(Kind::Partner).count, 1);
     EXPECT_EQ(store.state(Kind::Partner).current, 0);
     EXPECT_EQ(store.findBlock(Kind::Partner, 0), -1);
+    // "Nouvelle fiche" again without typing shows the same new record.
+    EXPECT_TRUE(store.Ajout(Kind::Partner));
+    EXPECT_EQ(store.state(Kind::Partner).count, 1);
+    EXPECT_EQ(store.state(Kind::Partner).current, 0);
 
+    QStringList full;
+    for (int n = 0; n < 9998; ++n)
+        full << RecordStore::openTag(n) << RecordStore::closeTag(n);
+    store.MemberLines().setStringList(full);
     store.state(Kind::Member).count = 9998;
     EXPECT_TRUE(store.Ajout(Kind::Member));
     EXPECT_EQ(store.state(Kind::Member).current, 9998);
+    store.writeBlock(Kind::Member, 9998, member("Dernier"));
     EXPECT_FALSE(store.Ajout(Kind::Member));
     EXPECT_EQ(dialogs().texts("message"), QStringList{"Le fichier est plein"});
     EXPECT_EQ(store.state(Kind::Member).count, 9999);

@@ -70,7 +70,7 @@ protected:
     void load(Kind k, const QStringList &lines)
     {
         setLines(k, lines);
-        store().StoreModified = false;
+        store().markSaved();
         fiche->read(k);
     }
     // Fixed line `position` (from 1) of block n as stored, "<none>" without the block.

@@ -27,7 +27,6 @@ bool Startup::installFrenchTranslation(QApplication &app)
 std::unique_ptr<TMainForm> Startup::start(QApplication &app, bool installRealDialogs)
 {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
     installFrenchTranslation(app);
     if (installRealDialogs) {
         static QtDialogs dialogs;

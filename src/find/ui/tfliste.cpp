@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int kPanelHeight = 41;
-constexpr int kNumberWidth = 40;
 
 } // namespace
 
@@ -47,8 +46,9 @@ TFListeBase::TFListeBase(Kind kind, QWidget *parent)
     m_grid->setHorizontalHeaderLabels(headers);
     for (int c = 0; c < Lists::kColumns; ++c)
         m_grid->setColumnWidth(c, m_layout.widths[size_t(c)]);
-    // Column 0 carries the block number for picking and is never seen.
-    m_grid->setColumnWidth(1, kNumberWidth);
+    // Column 0 carries the block number for picking and is never seen; the
+    // record number shows whole, five digits and more.
+    m_grid->setColumnWidth(1, m_grid->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     m_grid->setColumnHidden(0, true);
     setRowCount(Lists::kFirstRowCount);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
