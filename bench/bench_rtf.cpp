@@ -25,20 +25,6 @@
 
 namespace {
 
-class BenchDialogs : public Dialogs
-{
-public:
-    QString file;
-    void message(const QString &) override {}
-    void error(const QString &text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    Answer yesNoCancel(const QString &) override { return No; }
-    bool yesNo(const QString &) override { return false; }
-    bool okCancel(const QString &) override { return true; }
-    bool input(const QString &, const QString &, QString *) override { return false; }
-    QString openFile(const QString &, const QString &) override { return file; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return file; }
-};
-
 // A letter as word processors write it: a font and colour table, runs in
 // bold, italics and colour, accents as \'hh and as \uN with a fallback,
 // bullets in both forms, some justified and indented paragraphs.
@@ -162,7 +148,7 @@ int main(int argc, char **argv)
 {
     Bench::offscreenByDefault();
     QApplication app(argc, argv);
-    BenchDialogs dialogs;
+    Bench::AnsweringDialogs dialogs;
     Dialogs::install(&dialogs);
 
     QTemporaryDir dir;
@@ -205,7 +191,7 @@ int main(int argc, char **argv)
     std::printf("paragraphs read: %d; written again identically: %s\n", doc.blockCount(), same ? "yes" : "NO");
 
     // Shown in the editor: opened from the tool bar and painted.
-    dialogs.file = path;
+    dialogs.nextFile = path;
     double showMs = 0;
     double layoutMs = 0;
     {
