@@ -218,8 +218,6 @@ const QStringList &Menus::commandsToCome()
         // Statistics
         QStringLiteral("Statsdpartements1"), QStringLiteral("Statscatgories1"), QStringLiteral("StatCAadhrents1"),
         QStringLiteral("StatsCApartenaires1"), QStringLiteral("StatsCAactivits1"),
-        // Letters
-        QStringLiteral("Traitementdetexte1"),
     };
     return commands;
 }

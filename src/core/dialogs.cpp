@@ -21,6 +21,11 @@ Dialogs *g_current = &g_silent;
 
 } // namespace
 
+bool Dialogs::chooseFont(QFont *)
+{
+    return false;
+}
+
 Dialogs &Dialogs::current()
 {
     return *g_current;

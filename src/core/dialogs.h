@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QFont;
+
 class Dialogs
 {
 public:
@@ -30,6 +32,9 @@ public:
     virtual QString openFile(const QString &filter, const QString &defaultSuffix) = 0;
     virtual QString saveFile(const QString &filter, const QString &defaultSuffix,
                              const QString &initialName) = 0;
+    // A font dialog opened on *font, which takes the choice; false when
+    // cancelled (always, where there is no font dialog).
+    virtual bool chooseFont(QFont *font);
 
     // The installed dialogs; the program and each test install their own.
     static Dialogs &current();

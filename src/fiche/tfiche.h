@@ -126,6 +126,8 @@ public:
 
 
     // ---- Letters (tfiche_letters.cpp) -----------------------------------------------------
+    // The word processor, whose new documents start with header lines 1 to 4.
+    void TrTexte();
 
 
     // ---- Office tools (tfiche_tools.cpp) ---------------------------------------------------

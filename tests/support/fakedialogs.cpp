@@ -89,6 +89,21 @@ QString FakeDialogs::saveFile(const QString &filter, const QString &, const QStr
     return a;
 }
 
+bool FakeDialogs::chooseFont(QFont *font)
+{
+    calls.append({QStringLiteral("font"), font->family()});
+    if (fontAnswers.empty()) {
+        ADD_FAILURE() << "unexpected font dialog";
+        return false;
+    }
+    const QFont a = fontAnswers.front();
+    fontAnswers.pop_front();
+    if (a.family().isEmpty())
+        return false;
+    *font = a;
+    return true;
+}
+
 QStringList FakeDialogs::texts(const QString &kind) const
 {
     QStringList out;
@@ -106,13 +121,14 @@ void FakeDialogs::reset()
     inputAnswers.clear();
     openAnswers.clear();
     saveAnswers.clear();
+    fontAnswers.clear();
     calls.clear();
 }
 
 bool FakeDialogs::allAnswersUsed() const
 {
     return yesNoCancelAnswers.empty() && yesNoAnswers.empty() && okCancelAnswers.empty()
-           && inputAnswers.empty() && openAnswers.empty() && saveAnswers.empty();
+           && inputAnswers.empty() && openAnswers.empty() && saveAnswers.empty() && fontAnswers.empty();
 }
 
 FakeDialogs &FakeDialogs::instance()

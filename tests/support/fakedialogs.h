@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFont>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,7 +18,7 @@ class FakeDialogs : public Dialogs
 public:
     struct Call
     {
-        QString kind;   // "message", "error", "yesNoCancel", "yesNo", "okCancel", "input", "open", "save"
+        QString kind;   // "message", "error", "yesNoCancel", "yesNo", "okCancel", "input", "open", "save", "font"
         QString text;   // the text, or caption + "|" + prompt for input boxes
     };
 
@@ -29,6 +30,8 @@ public:
     std::deque<QString> inputAnswers;
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    // For font dialogs: a font without a family cancels.
+    std::deque<QFont> fontAnswers;
 
     QList<Call> calls;
 
@@ -41,6 +44,7 @@ public:
     QString openFile(const QString &filter, const QString &defaultSuffix) override;
     QString saveFile(const QString &filter, const QString &defaultSuffix,
                      const QString &initialName) override;
+    bool chooseFont(QFont *font) override;
 
     // Texts of the calls of one kind, in order.
     QStringList texts(const QString &kind) const;

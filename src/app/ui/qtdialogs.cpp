@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -96,4 +97,13 @@ QString QtDialogs::saveFile(const QString &filter, const QString &defaultSuffix,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::chooseFont(QFont *font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, *font, parent());
+    if (ok)
+        *font = chosen;
+    return ok;
 }

@@ -19,6 +19,7 @@ public:
     QString openFile(const QString &filter, const QString &defaultSuffix) override;
     QString saveFile(const QString &filter, const QString &defaultSuffix,
                      const QString &initialName) override;
+    bool chooseFont(QFont *font) override;
 
     static QString title();
 

@@ -264,6 +264,7 @@ void TMainForm::registerHandlers()
 
 
     // ---- Letters ---------------------------------------------------------------
+    m_handlers.insert(QStringLiteral("Traitementdetexte1"), fiche(&TFiche::TrTexte));
 
 
     // ---- Office tools, calculators, help and About ----------------------------
