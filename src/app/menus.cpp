@@ -55,6 +55,7 @@ QList<MenuDef> buildMenus()
           item("Miseenpage1", QStringLiteral("&Mise en page")),
           item("Configurerimprimante1", QStringLiteral("&Configurer imprimante...")),
           print,
+          check("Apercuavantimpression1", QStringLiteral("Aperçu avant impressi&on")),
           separator(),
           item("Importer1", QStringLiteral("I&mporter...")),
           item("Exporter1", QStringLiteral("E&xporter...")),
@@ -210,11 +211,6 @@ const QList<ToolDef> &Menus::toolButtons()
 const QStringList &Menus::commandsToCome()
 {
     static const QStringList commands{
-        // Printing
-        QStringLiteral("Miseenpage1"), QStringLiteral("Configurerimprimante1"), QStringLiteral("Listing1"),
-        QStringLiteral("Listepartenaires1"), QStringLiteral("Enveloppes1"), QStringLiteral("Imprimerfiche1"),
-        QStringLiteral("Cartedadhrent1"), QStringLiteral("Cartedadhrent2"), QStringLiteral("Imprimerreu1"),
-        QStringLiteral("Enveloppecourante1"),
         // Treasury
         QStringLiteral("Plancomptable1"), QStringLiteral("Listedescomptes1"), QStringLiteral("Saisiedescritures1"),
         QStringLiteral("Voircomptes1"), QStringLiteral("Plandetrsorerie1"), QStringLiteral("Rsultatannuel1"),

@@ -21,6 +21,17 @@ Dialogs *g_current = &g_silent;
 
 } // namespace
 
+// Dialogs that show no printer dialogs cancel them.
+bool Dialogs::printRange(int, int *, int *)
+{
+    return false;
+}
+
+bool Dialogs::printerSetup()
+{
+    return false;
+}
+
 Dialogs &Dialogs::current()
 {
     return *g_current;

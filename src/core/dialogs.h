@@ -30,6 +30,12 @@ public:
     virtual QString openFile(const QString &filter, const QString &defaultSuffix) = 0;
     virtual QString saveFile(const QString &filter, const QString &defaultSuffix,
                              const QString &initialName) = 0;
+    // The print dialog on the current printer, whose pages 1 to count stand
+    // for records; false when cancelled. *from and *to are the pages chosen,
+    // both 0 when the user chose "All".
+    virtual bool printRange(int count, int *from, int *to);
+    // The printer set-up dialog on the current printer; false when cancelled.
+    virtual bool printerSetup();
 
     // The installed dialogs; the program and each test install their own.
     static Dialogs &current();

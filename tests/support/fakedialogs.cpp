@@ -89,6 +89,32 @@ QString FakeDialogs::saveFile(const QString &filter, const QString &, const QStr
     return a;
 }
 
+bool FakeDialogs::printRange(int count, int *from, int *to)
+{
+    calls.append({QStringLiteral("printRange"), QString::number(count)});
+    if (printRangeAnswers.empty()) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return false;
+    }
+    const PrintRange a = printRangeAnswers.front();
+    printRangeAnswers.pop_front();
+    *from = a.from;
+    *to = a.to;
+    return a.accepted;
+}
+
+bool FakeDialogs::printerSetup()
+{
+    calls.append({QStringLiteral("printerSetup"), QString()});
+    if (printerSetupAnswers.empty()) {
+        ADD_FAILURE() << "unexpected printer set-up dialog";
+        return false;
+    }
+    const bool a = printerSetupAnswers.front();
+    printerSetupAnswers.pop_front();
+    return a;
+}
+
 QStringList FakeDialogs::texts(const QString &kind) const
 {
     QStringList out;
@@ -106,13 +132,16 @@ void FakeDialogs::reset()
     inputAnswers.clear();
     openAnswers.clear();
     saveAnswers.clear();
+    printRangeAnswers.clear();
+    printerSetupAnswers.clear();
     calls.clear();
 }
 
 bool FakeDialogs::allAnswersUsed() const
 {
     return yesNoCancelAnswers.empty() && yesNoAnswers.empty() && okCancelAnswers.empty()
-           && inputAnswers.empty() && openAnswers.empty() && saveAnswers.empty();
+           && inputAnswers.empty() && openAnswers.empty() && saveAnswers.empty() && printRangeAnswers.empty()
+           && printerSetupAnswers.empty();
 }
 
 FakeDialogs &FakeDialogs::instance()
