@@ -16,9 +16,7 @@ TEST_F(PrintCommandsTest, PreviewTickKeptInTheSettingsAndPrinterSetUp)
     ASSERT_TRUE(TextFile::writeLines("Velmora.ini", {"", "0", "1", "100", "1", "1"}));
     TMainForm form;
     form.show();
-    QAction *preview = form.action("Apercuavantimpression1");
-    EXPECT_TRUE(preview->isChecked());
-    EXPECT_TRUE(PrintService::current().preview());
+    EXPECT_TRUE(form.action("Apercuavantimpression1")->isChecked() && PrintService::current().preview());
     trigger(form, "Apercuavantimpression1");
     EXPECT_FALSE(PrintService::current().preview());
     form.FormClose();

@@ -89,15 +89,27 @@ QString FakeDialogs::saveFile(const QString &filter, const QString &, const QStr
     return a;
 }
 
+namespace {
+
+// The next scripted answer; a failure, and the fallback, when there is none.
+template <typename T>
+T next(std::deque<T> &answers, const char *what, T fallback)
+{
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return fallback;
+    }
+    const T a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+} // namespace
+
 bool FakeDialogs::printRange(int count, int *from, int *to)
 {
     calls.append({QStringLiteral("printRange"), QString::number(count)});
-    if (printRangeAnswers.empty()) {
-        ADD_FAILURE() << "unexpected print dialog";
-        return false;
-    }
-    const PrintRange a = printRangeAnswers.front();
-    printRangeAnswers.pop_front();
+    const PrintRange a = next(printRangeAnswers, "print dialog", PrintRange{0, 0, false});
     *from = a.from;
     *to = a.to;
     return a.accepted;
@@ -106,13 +118,7 @@ bool FakeDialogs::printRange(int count, int *from, int *to)
 bool FakeDialogs::printerSetup()
 {
     calls.append({QStringLiteral("printerSetup"), QString()});
-    if (printerSetupAnswers.empty()) {
-        ADD_FAILURE() << "unexpected printer set-up dialog";
-        return false;
-    }
-    const bool a = printerSetupAnswers.front();
-    printerSetupAnswers.pop_front();
-    return a;
+    return next(printerSetupAnswers, "printer set-up dialog", false);
 }
 
 QStringList FakeDialogs::texts(const QString &kind) const

@@ -41,29 +41,31 @@ TApercu::TApercu(const PrintJob &job, const std::function<bool(Canvas &)> &draw,
 
     auto *bar = new QToolBar(this);
     bar->setObjectName(QStringLiteral("ToolBar1"));
-    auto add = [this, bar](const char *name, const QString &text, const QKeySequence &key, auto slot) {
+    // Short captions, so that the whole bar fits an 800-pixel window; the hints say it all.
+    auto add = [this, bar](const char *name, const QString &text, const QString &hint, const QKeySequence &key,
+                           auto slot) {
         QAction *a = bar->addAction(text);
         a->setObjectName(QString::fromLatin1(name));
-        a->setToolTip(text);
+        a->setToolTip(hint);
         if (!key.isEmpty())
             a->setShortcut(key);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
-    add("Imprimer", QStringLiteral("Imprimer"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { Imprimer(); });
-    add("Pdf", QStringLiteral("Enregistrer en PDF..."), QKeySequence(), [this] { EnregistrerPdf(); });
+    add("Imprimer", QStringLiteral("Imprimer"), QStringLiteral("Imprimer (Ctrl+P)"), QKeySequence(Qt::CTRL | Qt::Key_P), [this] { Imprimer(); });
+    add("Pdf", QStringLiteral("PDF..."), QStringLiteral("Enregistrer en PDF..."), QKeySequence(), [this] { EnregistrerPdf(); });
     bar->addSeparator();
-    add("ZoomAvant", QStringLiteral("Zoom avant"), QKeySequence(QKeySequence::ZoomIn), [this] { m_preview->zoomIn(); });
-    add("ZoomArriere", QStringLiteral("Zoom arrière"), QKeySequence(QKeySequence::ZoomOut),
+    add("ZoomAvant", QStringLiteral("Zoom +"), QStringLiteral("Zoom avant"), QKeySequence(QKeySequence::ZoomIn), [this] { m_preview->zoomIn(); });
+    add("ZoomArriere", QStringLiteral("Zoom -"), QStringLiteral("Zoom arrière"), QKeySequence(QKeySequence::ZoomOut),
         [this] { m_preview->zoomOut(); });
-    add("PagePleine", QStringLiteral("Page entière"), QKeySequence(), [this] { m_preview->fitInView(); });
-    add("Largeur", QStringLiteral("Pleine largeur"), QKeySequence(), [this] { m_preview->fitToWidth(); });
+    add("PagePleine", QStringLiteral("Page entière"), QStringLiteral("Page entière"), QKeySequence(), [this] { m_preview->fitInView(); });
+    add("Largeur", QStringLiteral("Largeur"), QStringLiteral("Pleine largeur"), QKeySequence(), [this] { m_preview->fitToWidth(); });
     bar->addSeparator();
-    add("PagePrecedente", QStringLiteral("Page précédente"), QKeySequence(Qt::Key_PageUp), [this] {
+    add("PagePrecedente", QStringLiteral("<"), QStringLiteral("Page précédente"), QKeySequence(Qt::Key_PageUp), [this] {
         m_preview->setCurrentPage(m_preview->currentPage() - 1);
         showPage();
     });
-    add("PageSuivante", QStringLiteral("Page suivante"), QKeySequence(Qt::Key_PageDown), [this] {
+    add("PageSuivante", QStringLiteral(">"), QStringLiteral("Page suivante"), QKeySequence(Qt::Key_PageDown), [this] {
         m_preview->setCurrentPage(m_preview->currentPage() + 1);
         showPage();
     });
@@ -72,7 +74,7 @@ TApercu::TApercu(const PrintJob &job, const std::function<bool(Canvas &)> &draw,
     m_page->setContentsMargins(8, 0, 8, 0);
     bar->addWidget(m_page);
     bar->addSeparator();
-    add("Fermer", QStringLiteral("Fermer"), QKeySequence(), [this] { reject(); });
+    add("Fermer", QStringLiteral("Fermer"), QStringLiteral("Fermer l'aperçu"), QKeySequence(), [this] { reject(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
