@@ -5,6 +5,7 @@
 #include "print/ui/tapercu.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -116,10 +117,23 @@ bool PrinterCanvas::newPage()
 
 // ---- Service ---------------------------------------------------------------------------
 
+namespace {
+
+QPrinter *g_printer = nullptr;
+
+} // namespace
+
 QPrinter &QtPrintService::printer()
 {
-    static QPrinter current(QPrinter::HighResolution);
-    return current;
+    if (!g_printer) {
+        g_printer = new QPrinter(QPrinter::HighResolution);
+        // Gone with the application, while the printing plug-in it may use is still there.
+        qAddPostRoutine([] {
+            delete g_printer;
+            g_printer = nullptr;
+        });
+    }
+    return *g_printer;
 }
 
 void QtPrintService::ensureHighResolution(QPrinter &printer)
