@@ -55,6 +55,7 @@ QList<MenuDef> buildMenus()
           item("Miseenpage1", QStringLiteral("&Mise en page")),
           item("Configurerimprimante1", QStringLiteral("&Configurer imprimante...")),
           print,
+          check("Apercuavantimpression1", QStringLiteral("Aperçu avant impressi&on")),
           separator(),
           item("Importer1", QStringLiteral("I&mporter...")),
           item("Exporter1", QStringLiteral("E&xporter...")),
@@ -210,11 +211,6 @@ const QList<ToolDef> &Menus::toolButtons()
 const QStringList &Menus::commandsToCome()
 {
     static const QStringList commands{
-        // Printing
-        QStringLiteral("Miseenpage1"), QStringLiteral("Configurerimprimante1"), QStringLiteral("Listing1"),
-        QStringLiteral("Listepartenaires1"), QStringLiteral("Enveloppes1"), QStringLiteral("Imprimerfiche1"),
-        QStringLiteral("Cartedadhrent1"), QStringLiteral("Cartedadhrent2"), QStringLiteral("Imprimerreu1"),
-        QStringLiteral("Enveloppecourante1"),
         // Statistics
         QStringLiteral("Statsdpartements1"), QStringLiteral("Statscatgories1"), QStringLiteral("StatCAadhrents1"),
         QStringLiteral("StatsCApartenaires1"), QStringLiteral("StatsCAactivits1"),

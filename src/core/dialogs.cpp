@@ -26,6 +26,17 @@ bool Dialogs::chooseFont(QFont *)
     return false;
 }
 
+// Dialogs that show no printer dialogs cancel them.
+bool Dialogs::printRange(int, int *, int *)
+{
+    return false;
+}
+
+bool Dialogs::printerSetup()
+{
+    return false;
+}
+
 Dialogs &Dialogs::current()
 {
     return *g_current;

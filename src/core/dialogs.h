@@ -35,6 +35,12 @@ public:
     // A font dialog opened on *font, which takes the choice; false when
     // cancelled (always, where there is no font dialog).
     virtual bool chooseFont(QFont *font);
+    // The print dialog on the current printer, whose pages 1 to count stand
+    // for records; false when cancelled. *from and *to are the pages chosen,
+    // both 0 when the user chose "All".
+    virtual bool printRange(int count, int *from, int *to);
+    // The printer set-up dialog on the current printer; false when cancelled.
+    virtual bool printerSetup();
 
     // The installed dialogs; the program and each test install their own.
     static Dialogs &current();

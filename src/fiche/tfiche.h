@@ -108,7 +108,25 @@ public:
     void Types();
 
     // ---- Printing (tfiche_print.cpp) ------------------------------------------------
-
+    // Every printout takes the fields as the page shows them, saved or not.
+    // "&Mise en page": the page set-up dialog; "OK" keeps its choices.
+    void ParM();
+    // The record sheet of the page shown; on the receipts page the receipt,
+    // on the activities page nothing.
+    void ImpFiche();
+    // The member and partner lists and one envelope per member, for the
+    // records chosen in the print dialog.
+    void Imprime();
+    void Imprime2();
+    void Enveloppes();
+    // One envelope for the member, partner or payer shown, after asking for
+    // the envelope to be put in.
+    void ImpEnv();
+    // The card of the member shown, printed or written as a PDF file.
+    void Carte();
+    void CartePdf();
+    // The receipt shown, totalled first (the receipt page's "Imprimer").
+    void Button4Click();
 
     // ---- Treasury (tfiche_treasury.cpp) ------------------------------------------------
     // The chart editor; the chart it leaves is written to "Velmora.plc" in the

@@ -18,7 +18,8 @@ class FakeDialogs : public Dialogs
 public:
     struct Call
     {
-        QString kind;   // "message", "error", "yesNoCancel", "yesNo", "okCancel", "input", "open", "save", "font"
+        QString kind;   // "message", "error", "yesNoCancel", "yesNo", "okCancel", "input", "open", "save",
+                        // "font", "printRange" (the record count), "printerSetup"
         QString text;   // the text, or caption + "|" + prompt for input boxes
     };
 
@@ -32,6 +33,15 @@ public:
     std::deque<QString> saveAnswers;
     // For font dialogs: a font without a family cancels.
     std::deque<QFont> fontAnswers;
+    // The print dialog's pages, or cancelled.
+    struct PrintRange
+    {
+        int from = 0;
+        int to = 0;
+        bool accepted = true;
+    };
+    std::deque<PrintRange> printRangeAnswers;
+    std::deque<bool> printerSetupAnswers;
 
     QList<Call> calls;
 
@@ -45,6 +55,8 @@ public:
     QString saveFile(const QString &filter, const QString &defaultSuffix,
                      const QString &initialName) override;
     bool chooseFont(QFont *font) override;
+    bool printRange(int count, int *from, int *to) override;
+    bool printerSetup() override;
 
     // Texts of the calls of one kind, in order.
     QStringList texts(const QString &kind) const;

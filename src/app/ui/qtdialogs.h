@@ -20,6 +20,8 @@ public:
     QString saveFile(const QString &filter, const QString &defaultSuffix,
                      const QString &initialName) override;
     bool chooseFont(QFont *font) override;
+    bool printRange(int count, int *from, int *to) override;
+    bool printerSetup() override;
 
     static QString title();
 

@@ -6,6 +6,7 @@
 #include "app/ui/tsplash.h"
 #include "core/dialogs.h"
 #include "tools/clocksetting.h"
+#include "print/ui/qtprinting.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -34,6 +35,8 @@ std::unique_ptr<TMainForm> Startup::start(QApplication &app, bool installRealDia
         Dialogs::install(&dialogs);
         static RealSystemClock systemClock;
         SystemClock::install(&systemClock);
+        static QtPrintService printing;
+        PrintService::install(&printing);
     }
 
     auto splash = std::make_unique<TSplash>();

@@ -15,6 +15,7 @@
 #include "tools/ui/tplacement.h"
 #include "tools/ui/tplettre.h"
 #include "tools/ui/tpocket.h"
+#include "print/printing.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -250,7 +251,25 @@ void TMainForm::registerHandlers()
     };
 
     // ---- Printing --------------------------------------------------------------
-
+    m_handlers.insert({
+        {QStringLiteral("Miseenpage1"), fiche(&TFiche::ParM)},
+        // The choice holds for the rest of the session; it is saved nowhere.
+        {QStringLiteral("Configurerimprimante1"), [] { Dialogs::current().printerSetup(); }},
+        {QStringLiteral("Apercuavantimpression1"),
+         [this] {
+             const bool on = action(QStringLiteral("Apercuavantimpression1"))->isChecked();
+             m_fiche->settings().Preview = on ? 1 : 0;
+             PrintService::current().setPreview(on);
+         }},
+        {QStringLiteral("Listing1"), fiche(&TFiche::Imprime)},
+        {QStringLiteral("Listepartenaires1"), fiche(&TFiche::Imprime2)},
+        {QStringLiteral("Enveloppes1"), fiche(&TFiche::Enveloppes)},
+        {QStringLiteral("Imprimerfiche1"), fiche(&TFiche::ImpFiche)},
+        {QStringLiteral("Cartedadhrent1"), fiche(&TFiche::Carte)},
+        {QStringLiteral("Cartedadhrent2"), fiche(&TFiche::CartePdf)},
+        {QStringLiteral("Imprimerreu1"), fiche(&TFiche::Button4Click)},
+        {QStringLiteral("Enveloppecourante1"), fiche(&TFiche::ImpEnv)},
+    });
 
     // ---- Treasury --------------------------------------------------------------
     m_handlers.insert(QStringLiteral("Plancomptable1"), [this] { m_fiche->Plc(StartDir); });
@@ -337,6 +356,9 @@ void TMainForm::FormShow()
     HelpFile = FrameRules::helpFileName(StartDir);
 
     m_fiche->FormActivate(StartDir);
+    const bool preview = m_fiche->settings().Preview == 1;
+    action(QStringLiteral("Apercuavantimpression1"))->setChecked(preview);
+    PrintService::current().setPreview(preview);
     bool autoOpen = false;
     QString last;
     m_fiche->GetIni(&autoOpen, &last);
