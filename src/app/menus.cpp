@@ -218,9 +218,6 @@ const QStringList &Menus::commandsToCome()
         // Treasury
         QStringLiteral("Plancomptable1"), QStringLiteral("Listedescomptes1"), QStringLiteral("Saisiedescritures1"),
         QStringLiteral("Voircomptes1"), QStringLiteral("Plandetrsorerie1"), QStringLiteral("Rsultatannuel1"),
-        // Statistics
-        QStringLiteral("Statsdpartements1"), QStringLiteral("Statscatgories1"), QStringLiteral("StatCAadhrents1"),
-        QStringLiteral("StatsCApartenaires1"), QStringLiteral("StatsCAactivits1"),
         // Letters
         QStringLiteral("Traitementdetexte1"),
         // Office tools and calculators

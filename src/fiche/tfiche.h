@@ -114,7 +114,12 @@ public:
 
 
     // ---- Statistics (tfiche_stats.cpp) -------------------------------------------------
-
+    // Each writes the record shown back first, so that it counts as the user sees it.
+    void StatsDpt();
+    void StatsCat();
+    void StatsCaMembres();
+    void StatsCaPartenaires();
+    void StatsCaActivites();
 
     // ---- Letters (tfiche_letters.cpp) -----------------------------------------------------
 
