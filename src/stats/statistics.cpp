@@ -80,16 +80,41 @@ QString nameOfDepartement(const QString &code)
     return Departements::name(code);
 }
 
+// The code of a postal code or a category line: its leading blanks trimmed,
+// its first two characters, trimmed.
+QString codeOf(QByteArrayView field)
+{
+    qsizetype b = 0;
+    while (b < field.size() && isBlank(char16_t(field[b])))
+        ++b;
+    return Cp1252::decode(midView(field, b, 2)).trimmed();
+}
+
+// Decoded into one string, without the copies of joining.
+void appendDecoded(QString &out, QByteArrayView bytes)
+{
+    for (const char c : bytes)
+        out.append(Cp1252::toUnicode(uchar(c)));
+}
+
 // Fixed lines of the kind's name: Nom + " " + Prénom for members.
 QString recordName(const BlockRef &block, Kind kind)
 {
     switch (kind) {
-    case Kind::Member:
-        return block.text(MemberField::Nom) + QLatin1Char(' ') + block.text(MemberField::Prenom);
+    case Kind::Member: {
+        const QByteArrayView nom = block.view(MemberField::Nom);
+        const QByteArrayView prenom = block.view(MemberField::Prenom);
+        QString name;
+        name.reserve(nom.size() + 1 + prenom.size());
+        appendDecoded(name, nom);
+        name.append(QLatin1Char(' '));
+        appendDecoded(name, prenom);
+        return name;
+    }
     case Kind::Partner:
-        return block.text(PartnerField::Societe);
+        return Cp1252::decode(block.view(PartnerField::Societe));
     case Kind::Activity:
-        return block.text(ActivityField::Intitule);
+        return Cp1252::decode(block.view(ActivityField::Intitule));
     case Kind::Receipt:
         break;
     }
@@ -161,19 +186,11 @@ QString StatList::valueText(const StatLine &line) const
 
 namespace Statistics {
 
-QString codeOf(const QString &field)
-{
-    qsizetype b = 0;
-    while (b < field.size() && field[b].isSpace())
-        ++b;
-    return field.mid(b, 2).trimmed();
-}
-
 StatList departements(const RecordList &memberLines)
 {
     StatList list(StatKind::Departements);
     BlockIndex(memberLines).forEach([&](const BlockRef &block) {
-        list.CumulDpt(codeOf(block.text(MemberField::Cp)));
+        list.CumulDpt(codeOf(block.view(MemberField::Cp)));
     });
     return list;
 }
@@ -182,7 +199,7 @@ StatList categories(const RecordList &memberLines)
 {
     StatList list(StatKind::Categories);
     BlockIndex(memberLines).forEach([&](const BlockRef &block) {
-        list.CumulCat(codeOf(block.text(MemberField::Categorie)));
+        list.CumulCat(codeOf(block.view(MemberField::Categorie)));
     });
     return list;
 }
@@ -191,8 +208,10 @@ StatList turnover(const RecordList &lines, Kind kind)
 {
     StatList list(turnoverKind(kind));
     const RecordLayout &layout = Layouts::of(kind);
-    BlockIndex(lines).forEach([&](const BlockRef &block) {
-        StatLine line{block.text(1).trimmed(), recordName(block, kind), 0};
+    const BlockIndex blocks(lines);
+    list.reserve(blocks.count());
+    blocks.forEach([&](const BlockRef &block) {
+        StatLine line{Cp1252::decode(block.view(1)).trimmed(), recordName(block, kind), 0};
         // Rows stand after the fixed lines; a fixed field that happens to
         // start with the marker is not a row.
         for (int k = layout.fixedCount + 1; k <= block.span(); ++k) {

@@ -47,6 +47,7 @@ public:
     void CumulCat(const QString &code);
 
     void append(const StatLine &line) { m_lines.append(line); }
+    void reserve(qsizetype n) { m_lines.reserve(n); }
     const QList<StatLine> &lines() const { return m_lines; }
     // A count as a whole number, a turnover as "0.00" with a comma.
     QString valueText(const StatLine &line) const;
@@ -70,10 +71,6 @@ StatList categories(const RecordList &memberLines);
 // Turnover of every record of the kind (members, partners or activities):
 // the amounts of all its rows.
 StatList turnover(const RecordList &lines, Kind kind);
-
-// The code of a postal code or a category line: its leading blanks trimmed,
-// its first two characters, trimmed.
-QString codeOf(const QString &field);
 
 // An amount as stored: blanks around, an optional sign, digits with a comma
 // or a point before the decimals. Cents beyond the second decimal round half
