@@ -47,6 +47,15 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     m_ficheWindow->setSystemMenu(nullptr);
     m_ficheWindow->installEventFilter(this);
     m_ficheWindow->setWindowTitle(m_fiche->windowTitle());
+    // The frame's title names the store through this one; an empty caption
+    // (a new store) must clear it too.
+    connect(m_fiche, &QWidget::windowTitleChanged, this, [this](const QString &title) {
+        m_ficheWindow->setWindowTitle(title);
+        // The toolkit adds a maximised child's title to the frame's but never
+        // takes an empty one away.
+        if (title.isEmpty())
+            setWindowTitle(kTitle);
+    });
     m_ficheWindow->showMaximized();
 
     registerHandlers();
