@@ -70,16 +70,6 @@ bool parseCentsOf(const Char *p, qsizetype n, qint64 *cents)
     return true;
 }
 
-QString nameOfCategory(const QString &code)
-{
-    return Layouts::categoryName(code);
-}
-
-QString nameOfDepartement(const QString &code)
-{
-    return Departements::name(code);
-}
-
 // The code of a postal code or a category line: its leading blanks trimmed,
 // its first two characters, trimmed.
 QString codeOf(QByteArrayView field)
@@ -171,12 +161,12 @@ void StatList::cumul(const QString &code, QString (*nameOf)(const QString &))
 
 void StatList::CumulDpt(const QString &code)
 {
-    cumul(code, nameOfDepartement);
+    cumul(code, Departements::name);
 }
 
 void StatList::CumulCat(const QString &code)
 {
-    cumul(code, nameOfCategory);
+    cumul(code, Layouts::categoryName);
 }
 
 QString StatList::valueText(const StatLine &line) const

@@ -18,7 +18,7 @@
 namespace {
 
 constexpr int kPanelHeight = 41;
-constexpr int kFirstRowCount = 64;
+constexpr int kFirstRowCount = 63;
 constexpr std::array<int, StatTable::kColumns> kWidths{64, 63, 294, 85};
 constexpr int kValueColumn = StatTable::kColumns - 1;
 const Qt::Alignment kRight = Qt::AlignRight | Qt::AlignVCenter;
@@ -96,20 +96,13 @@ void TStatsBase::setRows(int rows)
 {
     const int before = m_grid->rowCount();
     m_grid->setRowCount(rows);
-    // Row 0 holds the titles as the fixed row does; the grid's own header
-    // shows them and keeps them in view, so the row itself is hidden.
-    if (before == 0) {
-        const QStringList titles{QString(), m_keyTitle, m_nameTitle, m_valueTitle};
-        for (int c = 0; c < StatTable::kColumns; ++c)
-            m_grid->setItem(0, c, new QTableWidgetItem(titles[c]));
-        m_grid->setRowHidden(0, true);
-    }
-    // The rank column looks like the fixed column it stands for.
+    // The rank column looks like the fixed column it stands for; the grid's
+    // own header is the fixed title row.
     const QBrush fixed = palette().brush(QPalette::Button);
-    for (int r = std::max(1, before); r < rows; ++r) {
-        auto *item = new QTableWidgetItem;
-        item->setBackground(fixed);
-        m_grid->setItem(r, 0, item);
+    for (int r = before; r < rows; ++r) {
+        auto *rank = new QTableWidgetItem;
+        rank->setBackground(fixed);
+        m_grid->setItem(r, 0, rank);
     }
 }
 
@@ -118,16 +111,16 @@ void TStatsBase::fill(const StatList &list)
     m_table = StatTable::of(list, m_keyTitle, m_nameTitle, m_valueTitle);
     m_rowCount = int(m_table.rows.size());
     m_grid->setUpdatesEnabled(false);
-    if (m_rowCount + 1 > m_grid->rowCount())
-        setRows(m_rowCount + 1);
+    if (m_rowCount > m_grid->rowCount())
+        setRows(m_rowCount);
     for (int r = 0; r < m_rowCount; ++r) {
         const StatTable::Row &row = m_table.rows[r];
-        m_grid->item(r + 1, 0)->setText(row[0]);
-        m_grid->setItem(r + 1, 1, new QTableWidgetItem(row[1]));
-        m_grid->setItem(r + 1, 2, new QTableWidgetItem(row[2]));
+        m_grid->item(r, 0)->setText(row[0]);
+        m_grid->setItem(r, 1, new QTableWidgetItem(row[1]));
+        m_grid->setItem(r, 2, new QTableWidgetItem(row[2]));
         auto *value = new QTableWidgetItem(row[3]);
         value->setTextAlignment(kRight);
-        m_grid->setItem(r + 1, kValueColumn, value);
+        m_grid->setItem(r, kValueColumn, value);
     }
     m_grid->setUpdatesEnabled(true);
 }
