@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -85,23 +86,33 @@ int main(int argc, char **argv)
          [](const RecordStore &s) { return Statistics::turnover(s.lines(Kind::Activity), Kind::Activity); }},
     };
 
+    // Rounds spread each statistic's runs over time, so that a burst of other
+    // work on a shared machine does not spoil all of them.
+    constexpr int kRounds = 6;
+    QList<double> big(statistics.size(), 1e300), little(statistics.size(), 1e300);
+    QList<qsizetype> lines(statistics.size());
+    for (int round = 0; round < kRounds; ++round) {
+        for (int i = 0; i < statistics.size(); ++i) {
+            // The result lives on in its window: freeing it is not part of computing it.
+            std::optional<StatList> result;
+            const auto drop = [&] { result.reset(); };
+            const auto &run = statistics[i].run;
+            big[i] = std::min(big[i], Bench::bestOf(5, [&] { result.emplace(run(large)); }, drop));
+            lines[i] = result->lines().size();
+            little[i] = std::min(little[i], Bench::bestOf(21, [&] { result.emplace(run(small)); }, drop));
+        }
+    }
+
     std::printf("Store: 9,999 members, partners and activities, ten rows each\n");
     std::printf("Charge of the store                %9.2f ms\n", charge);
     std::printf("%-16s %12s %12s %8s   %s\n", "statistic", "9,999 (ms)", "100 (ms)", "ratio", "targets");
     bool allMet = true;
-    for (const Statistic &s : statistics) {
-        // The result lives on in its window: freeing it is not part of computing it.
-        std::optional<StatList> result;
-        const auto keep = [&](const RecordStore &store) { return [&] { result.emplace(s.run(store)); }; };
-        const auto drop = [&] { result.reset(); };
-        const double big = Bench::bestOf(21, keep(large), drop);
-        const qsizetype lines = result->lines().size();
-        const double little = Bench::bestOf(101, keep(small), drop);
-        const double ratio = big / little;
-        const bool met = ratio <= 150 && big <= charge;
+    for (int i = 0; i < statistics.size(); ++i) {
+        const double ratio = big[i] / little[i];
+        const bool met = ratio <= 150 && big[i] <= charge;
         allMet = allMet && met;
-        std::printf("%-16s %12.3f %12.4f %8.1f   ratio <= 150, <= Charge: %s (%lld lines)\n", s.name, big, little,
-                    ratio, met ? "met" : "NOT MET", static_cast<long long>(lines));
+        std::printf("%-16s %12.3f %12.4f %8.1f   ratio <= 150, <= Charge: %s (%lld lines)\n", statistics[i].name,
+                    big[i], little[i], ratio, met ? "met" : "NOT MET", static_cast<long long>(lines[i]));
     }
 
     const StatList turnover = statistics[2].run(large);
