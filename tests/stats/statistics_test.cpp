@@ -58,7 +58,6 @@ TEST(Statistics, TurnoverSumsEveryRowInCentsAndNamesWhatItSkips)
     ASSERT_EQ(result.skipped.size(), 1);
     const QString message = Statistics::skippedMessage(result);
     EXPECT_TRUE(message.contains("10003 Durand Prénom : « dix »")) << message.toStdString();
-    EXPECT_TRUE(Statistics::skippedMessage(Statistics::turnover(RecordList(memberBlock(0, "")), Kind::Member)).isEmpty());
 }
 
 TEST(Statistics, TurnoverOfPartnersAndActivitiesByTheirOwnFields)
@@ -78,14 +77,11 @@ TEST(Statistics, AmountsAreReadExactlyOrRefused)
 {
     const QList<QPair<QString, qint64>> good{{"  12,5 ", 1250}, {"-3,25", -325}, {"+7", 700}, {"1,005", 101},
                                              {"-1,005", -101},  {"0,994", 99},   {",5", 50},  {"00000000000000000012.00", 1200}};
-    for (const auto &[text, cents] : good) {
-        qint64 v = 0;
+    qint64 v = 0;
+    for (const auto &[text, cents] : good)
         EXPECT_TRUE(Statistics::parseCents(QStringView(text), &v) && v == cents) << text.toStdString() << " " << v;
-    }
-    for (const char *bad : {"dix", ",", "", "1.2.3", "1,2,3", "1e5", "--1", "1 234", "1234567890123456"}) {
-        qint64 v = 0;
+    for (const char *bad : {"dix", ",", "", "1.2.3", "1,2,3", "1e5", "--1", "1 234", "1234567890123456"})
         EXPECT_FALSE(Statistics::parseCents(QByteArrayView(bad), &v)) << bad;
-    }
     for (const auto &[cents, whole] : QList<QPair<qint64, qint64>>{{250, 2}, {350, 4}, {251, 3}, {-250, -2}, {-351, -4}})
         EXPECT_EQ(Statistics::roundHalfEven(cents), whole) << cents;
 }
