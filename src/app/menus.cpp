@@ -220,13 +220,6 @@ const QStringList &Menus::commandsToCome()
         QStringLiteral("Voircomptes1"), QStringLiteral("Plandetrsorerie1"), QStringLiteral("Rsultatannuel1"),
         // Letters
         QStringLiteral("Traitementdetexte1"),
-        // Office tools and calculators
-        QStringLiteral("Planning1"), QStringLiteral("Messages1"), QStringLiteral("Emprunts1"),
-        QStringLiteral("Placement1"), QStringLiteral("Calendrier1"), QStringLiteral("Calculatrice1"),
-        QStringLiteral("Horloge1"), QStringLiteral("Euroconversion1"), QStringLiteral("Blocnotes1"),
-        QStringLiteral("Pselettres1"), QStringLiteral("Dpartements1"),
-        // Help
-        QStringLiteral("HContents"), QStringLiteral("HSearch"), QStringLiteral("HowToUse"), QStringLiteral("About1"),
     };
     return commands;
 }

@@ -125,6 +125,9 @@ public:
 
 
     // ---- Office tools (tfiche_tools.cpp) ---------------------------------------------------
+    // The planning and the message book of the store's member file.
+    void Planning1();
+    void Messages();
 
 
     // Right alignment in the record window's font.

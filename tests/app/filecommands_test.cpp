@@ -25,7 +25,7 @@ protected:
     static void newStore(TMainForm &form)
     {
         trigger(form, "Nouveau1");
-        form.fiche()->store().writeBlock(Kind::Member, 0, BlockData{memberBlock(0, "Neuf").mid(1, 17), {}, {}});
+        form.fiche()->store().writeBlock(Kind::Member, 0, BlockData{memberBlock(0, "Neuf").mid(1, 17), {}, {}, {}});
         ASSERT_TRUE(form.fiche()->TestModif());
     }
 

@@ -18,7 +18,7 @@ namespace {
 
 BlockData receipt(const QString &payer, const QList<QStringList> &rows = {})
 {
-    return BlockData{{"NUMR202603001", "10/03/2026", "Espèces", "Reçu", payer, "", "", ""}, {}, rows};
+    return BlockData{{"NUMR202603001", "10/03/2026", "Espèces", "Reçu", payer, "", "", ""}, {}, rows, {}};
 }
 
 class ReceiptsPageTest : public VelmoraTest
@@ -95,7 +95,8 @@ TEST_F(ReceiptsPageTest, ReadsAStoredReceiptAndWritesBackAChange)
 {
     storeReceipts({BlockData{{"NUMA  202602004 ", "01/02/2026", "Mandat", "Avoir     ", "Mairie", "", "", "Orléans"},
                              {},
-                             {{"Location salle", "100"}, {"Ménage forfait", "abc"}}}});
+                             {{"Location salle", "100"}, {"Ménage forfait", "abc"}},
+                             {}}});
     EXPECT_EQ(page->datePicker()->date(), QDate(2026, 2, 1));
     EXPECT_EQ(page->kindCombo()->currentIndex(), 2);
     EXPECT_EQ(page->ReceiptLineCount(), 3);

@@ -16,7 +16,7 @@ protected:
         for (int i = 0; i < numbers.size(); ++i)
             lines += RecordStore::blockLines(Kind::Receipt, numbers[i],
                                              BlockData{{line1s.value(i, "NUMR202601001"), "01/03/2026", "Espèces",
-                                                        "Reçu", "Payeur", "", "", ""}, {}, {}});
+                                                        "Reçu", "Payeur", "", "", ""}, {}, {}, {}});
         s.ReceiptLines().setStringList(lines);
         s.state(Kind::Receipt).count = s.countTags(Kind::Receipt);
     }

@@ -284,7 +284,7 @@ TEST_F(StoreFilesTest, StrayLinesBeforeTheFirstBlockGoAtSavingOthersStay)
 TEST_F(StoreFilesTest, OpeningAStoreCarriesNothingOfThePreviousOne)
 {
     writeFile(path("one.adh"), crlf(memberBlock(0, "Un")));
-    writeFile(path("one.par"), crlf(RecordStore::blockLines(Kind::Partner, 0, BlockData{QStringList(12, "p"), {}, {}})));
+    writeFile(path("one.par"), crlf(RecordStore::blockLines(Kind::Partner, 0, BlockData{QStringList(12, "p"), {}, {}, {}})));
     writeFile(path("one.jnl"), "journal\r\n");
     writeFile(path("two.adh"), crlf(memberBlock(0, "Deux")));
     ASSERT_TRUE(store.Charge(path("one.adh")));

@@ -5,6 +5,7 @@
 #include "app/ui/tmainform.h"
 #include "app/ui/tsplash.h"
 #include "core/dialogs.h"
+#include "tools/clocksetting.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -31,6 +32,8 @@ std::unique_ptr<TMainForm> Startup::start(QApplication &app, bool installRealDia
     if (installRealDialogs) {
         static QtDialogs dialogs;
         Dialogs::install(&dialogs);
+        static RealSystemClock systemClock;
+        SystemClock::install(&systemClock);
     }
 
     auto splash = std::make_unique<TSplash>();

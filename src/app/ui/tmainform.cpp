@@ -5,6 +5,16 @@
 #include "core/dialogs.h"
 #include "core/textfile.h"
 #include "fiche/tfiche.h"
+#include "tools/ui/taboutbox.h"
+#include "tools/ui/tcalendrier.h"
+#include "tools/ui/tdepart.h"
+#include "tools/ui/temprunt.h"
+#include "tools/ui/teurof.h"
+#include "tools/ui/thorloge.h"
+#include "tools/ui/toolwindows.h"
+#include "tools/ui/tplacement.h"
+#include "tools/ui/tplettre.h"
+#include "tools/ui/tpocket.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -256,8 +266,23 @@ void TMainForm::registerHandlers()
 
 
     // ---- Office tools, calculators, help and About ----------------------------
-
-
+    m_handlers.insert({
+        {QStringLiteral("Planning1"), fiche(&TFiche::Planning1)},
+        {QStringLiteral("Messages1"), fiche(&TFiche::Messages)},
+        {QStringLiteral("Emprunts1"), [this] { ToolWindows::show<TEmprunt>(this); }},
+        {QStringLiteral("Placement1"), [this] { ToolWindows::show<TPlacement>(this); }},
+        {QStringLiteral("Calendrier1"), [this] { ToolWindows::show<TCalendrier>(this); }},
+        {QStringLiteral("Calculatrice1"), [this] { ToolWindows::show<TPocket>(this); }},
+        {QStringLiteral("Horloge1"), [this] { ToolWindows::show<THorloge>(this); }},
+        {QStringLiteral("Euroconversion1"), [this] { ToolWindows::show<TEurof>(this); }},
+        {QStringLiteral("Blocnotes1"), [this] { ToolWindows::openNotepad(this, StartDir); }},
+        {QStringLiteral("Pselettres1"), [this] { ToolWindows::show<TPLettre>(this); }},
+        {QStringLiteral("Dpartements1"), [this] { ToolWindows::show<TDepart>(this); }},
+        {QStringLiteral("HContents"), [this] { ToolWindows::openHelp(this, TAide::Contents); }},
+        {QStringLiteral("HSearch"), [this] { ToolWindows::openHelp(this, TAide::Search); }},
+        {QStringLiteral("HowToUse"), [this] { ToolWindows::openHelp(this, TAide::HowToUse); }},
+        {QStringLiteral("About1"), [this] { ToolWindows::show<TAboutBox>(this); }},
+    });
 }
 
 // ---- Enabling ------------------------------------------------------------------
