@@ -210,10 +210,8 @@ const QList<ToolDef> &Menus::toolButtons()
 
 const QStringList &Menus::commandsToCome()
 {
-    static const QStringList commands{
-        // Statistics
-        QStringLiteral("Statsdpartements1"), QStringLiteral("Statscatgories1"), QStringLiteral("StatCAadhrents1"),
-        QStringLiteral("StatsCApartenaires1"), QStringLiteral("StatsCAactivits1"),
-    };
+    // Every command is carried now; a command added to the menus before its
+    // window exists goes here.
+    static const QStringList commands;
     return commands;
 }

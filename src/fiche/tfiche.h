@@ -141,7 +141,12 @@ public:
     void ResAnnuel();
 
     // ---- Statistics (tfiche_stats.cpp) -------------------------------------------------
-
+    // Each writes the record shown back first, so that it counts as the user sees it.
+    void StatsDpt();
+    void StatsCat();
+    void StatsCaMembres();
+    void StatsCaPartenaires();
+    void StatsCaActivites();
 
     // ---- Letters (tfiche_letters.cpp) -----------------------------------------------------
     // The word processor, whose new documents start with header lines 1 to 4.

@@ -280,7 +280,11 @@ void TMainForm::registerHandlers()
     m_handlers.insert(QStringLiteral("Rsultatannuel1"), fiche(&TFiche::ResAnnuel));
 
     // ---- Statistics ------------------------------------------------------------
-
+    m_handlers.insert(QStringLiteral("Statsdpartements1"), fiche(&TFiche::StatsDpt));
+    m_handlers.insert(QStringLiteral("Statscatgories1"), fiche(&TFiche::StatsCat));
+    m_handlers.insert(QStringLiteral("StatCAadhrents1"), fiche(&TFiche::StatsCaMembres));
+    m_handlers.insert(QStringLiteral("StatsCApartenaires1"), fiche(&TFiche::StatsCaPartenaires));
+    m_handlers.insert(QStringLiteral("StatsCAactivits1"), fiche(&TFiche::StatsCaActivites));
 
     // ---- Letters ---------------------------------------------------------------
     m_handlers.insert(QStringLiteral("Traitementdetexte1"), fiche(&TFiche::TrTexte));
