@@ -3,6 +3,7 @@
 // program installs one that shows Qt dialogs, tests install one that answers
 // from a script.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +42,14 @@ public:
     virtual bool printRange(int count, int *from, int *to);
     // The printer set-up dialog on the current printer; false when cancelled.
     virtual bool printerSetup();
+
+    // The save dialog, then "Ce fichier existe déjà" (OK/Cancel) when the chosen
+    // file exists; empty when either was cancelled.
+    QString fileToWrite(const QString &filter, const QString &defaultSuffix, const QString &initialName);
+    // fileToWrite, then the bytes written there atomically; a write that fails
+    // is told. False when cancelled or not written.
+    bool writeChosenFile(const QString &filter, const QString &defaultSuffix, const QString &initialName,
+                         const QByteArray &bytes);
 
     // The installed dialogs; the program and each test install their own.
     static Dialogs &current();

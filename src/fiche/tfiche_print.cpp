@@ -1,7 +1,6 @@
 #include "fiche/tfiche.h"
 
 #include "core/dialogs.h"
-#include "core/textfile.h"
 #include "fiche/memberspage.h"
 #include "fiche/partnerspage.h"
 #include "fiche/receiptspage.h"
@@ -142,10 +141,8 @@ void TFiche::CartePdf()
     if (shownKind() != Kind::Member)
         return;
     const QString file =
-        Dialogs::current().saveFile(QStringLiteral("Fichier pdf (*.pdf)"), QStringLiteral("pdf"), QString());
+        Dialogs::current().fileToWrite(QStringLiteral("Fichier pdf (*.pdf)"), QStringLiteral("pdf"), QString());
     if (file.isEmpty())
-        return;
-    if (TextFile::exists(file) && !Dialogs::current().okCancel(QStringLiteral("Ce fichier existe déjà")))
         return;
     TPrintPDF pdf;
     pdf.Compress = true;

@@ -1,30 +1,13 @@
 #include "stats/stattable.h"
 
 #include "core/collation.h"
+#include "core/csv.h"
 
 #include <QCollatorSortKey>
 
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-QString csvField(QString text, bool isText)
-{
-    // "=", "+", "-" and "@" open a formula in a spreadsheet; a name must stay a name.
-    if (isText && !text.isEmpty()
-        && (text[0] == QLatin1Char('=') || text[0] == QLatin1Char('+') || text[0] == QLatin1Char('-')
-            || text[0] == QLatin1Char('@')))
-        text.prepend(QLatin1Char('\''));
-    if (text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"')) || text.contains(QLatin1Char('\n'))
-        || text.contains(QLatin1Char('\r'))) {
-        text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        text = QLatin1Char('"') + text + QLatin1Char('"');
-    }
-    return text;
-}
-
-} // namespace
 
 StatTable StatTable::of(const StatList &list, const QString &keyTitle, const QString &nameTitle,
                         const QString &valueTitle)
@@ -70,21 +53,10 @@ QStringList StatTable::values() const
 
 QByteArray StatTable::csv() const
 {
-    QString text;
-    auto line = [&text](const Row &cells, bool header) {
-        for (int c = 0; c < kColumns; ++c) {
-            if (c > 0)
-                text += QLatin1Char(';');
-            // Rank and value are numbers of our own making; key and name are the user's.
-            const bool isText = header || c == 1 || c == 2;
-            text += csvField(cells[size_t(c)], isText);
-        }
-        text += QStringLiteral("\r\n");
-    };
-    Row head = titles;
-    head[0] = QStringLiteral("Rang");
-    line(head, true);
+    QList<QStringList> out{QStringList(titles.begin(), titles.end())};
+    out[0][0] = QStringLiteral("Rang");
     for (const Row &r : rows)
-        line(r, false);
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        out.append(QStringList(r.begin(), r.end()));
+    // Rank and value are numbers of our own making; key and name are the user's.
+    return Csv::document(out, [](int row, int column) { return row == 0 || column == 1 || column == 2; });
 }

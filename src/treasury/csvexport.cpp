@@ -1,17 +1,10 @@
 #include "treasury/csvexport.h"
 
+#include "core/csv.h"
+
 namespace CsvExport {
 
 namespace {
-
-QString field(const QString &text)
-{
-    if (!text.contains(QLatin1Char(';')) && !text.contains(QLatin1Char('"')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 QString amount(const QString &cell)
 {
@@ -28,28 +21,15 @@ QString period(int year, int month)
 
 QByteArray bytes(const std::vector<JournalRow> &rows)
 {
-    QString text = QStringLiteral("Date;Compte;Libellé;Dépenses;Recettes;Pointage\r\n");
-    for (const JournalRow &r : rows) {
-        const QString cells[] = {r[ColDate].trimmed(),    r[ColAccount].trimmed(), r[ColLabel],
-                                 amount(r[ColExpense]), amount(r[ColReceipt]),   r[ColMark].trimmed()};
-        for (int c = 0; c < 6; ++c) {
-            if (c > 0)
-                text += QLatin1Char(';');
-            text += field(cells[c]);
-        }
-        text += QStringLiteral("\r\n");
-    }
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-}
-
-QString filter()
-{
-    return QStringLiteral("Fichiers CSV (*.csv)");
-}
-
-QString suffix()
-{
-    return QStringLiteral("csv");
+    QList<QStringList> out{{QStringLiteral("Date"), QStringLiteral("Compte"), QStringLiteral("Libellé"),
+                            QStringLiteral("Dépenses"), QStringLiteral("Recettes"), QStringLiteral("Pointage")}};
+    for (const JournalRow &r : rows)
+        out.append({r[ColDate].trimmed(), r[ColAccount].trimmed(), r[ColLabel], amount(r[ColExpense]),
+                    amount(r[ColReceipt]), r[ColMark].trimmed()});
+    // Amounts are numbers of the program's making; the rest is the user's.
+    return Csv::document(out, [](int row, int column) {
+        return row == 0 || (column != 3 && column != 4);
+    });
 }
 
 QString journalName(int year, int month)

@@ -12,12 +12,9 @@
 namespace CsvExport {
 
 // The header "Date;Compte;Libellé;Dépenses;Recettes;Pointage", then one line
-// per entry. Amounts that are numbers are written "0.00" without padding;
-// a field holding a semicolon or a quote is quoted.
+// per entry (core/csv.h). Amounts that are numbers are written "0.00"
+// without padding.
 QByteArray bytes(const std::vector<JournalRow> &rows);
-
-QString filter();        // for the save dialog
-QString suffix();        // "csv"
 // A name to offer: "journal-2026-03.csv", "grand-livre-60600-2026.csv".
 QString journalName(int year, int month = 0);
 QString ledgerName(const QString &account, int year, int month = 0);

@@ -1,7 +1,6 @@
 #include "print/ui/tapercu.h"
 
 #include "core/dialogs.h"
-#include "core/textfile.h"
 #include "print/ui/qtprinting.h"
 
 #include <QAction>
@@ -110,10 +109,8 @@ void TApercu::Imprimer()
 
 void TApercu::EnregistrerPdf()
 {
-    const QString file = Dialogs::current().saveFile(kPdfFilter, QStringLiteral("pdf"), QString());
+    const QString file = Dialogs::current().fileToWrite(kPdfFilter, QStringLiteral("pdf"), QString());
     if (file.isEmpty())
-        return;
-    if (TextFile::exists(file) && !Dialogs::current().okCancel(QStringLiteral("Ce fichier existe déjà")))
         return;
     QtPrintService::printToPdf(file, m_job, m_draw);
 }

@@ -1,7 +1,7 @@
 #include "stats/ui/tstats.h"
 
+#include "core/csv.h"
 #include "core/dialogs.h"
-#include "core/textfile.h"
 #include "print/printing.h"
 #include "stats/ui/tgraph.h"
 
@@ -156,16 +156,7 @@ void TStatsBase::Graphique()
 
 void TStatsBase::Exporter()
 {
-    Dialogs &d = Dialogs::current();
-    const QString path =
-        d.saveFile(QStringLiteral("Fichiers CSV (*.csv)"), QStringLiteral("csv"), QStringLiteral("statistiques.csv"));
-    if (path.isEmpty())
-        return;
-    if (TextFile::exists(path) && !d.okCancel(QStringLiteral("Ce fichier existe déjà")))
-        return;
-    QString error;
-    if (!TextFile::writeBytes(path, m_table.csv(), &error))
-        d.error(error);
+    Dialogs::current().writeChosenFile(Csv::filter(), Csv::suffix(), QStringLiteral("statistiques.csv"), m_table.csv());
 }
 
 TStatsD::TStatsD(QWidget *parent)

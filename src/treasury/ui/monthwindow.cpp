@@ -1,7 +1,7 @@
 #include "treasury/ui/monthwindow.h"
 
+#include "core/csv.h"
 #include "core/dialogs.h"
-#include "core/textfile.h"
 #include "treasury/csvexport.h"
 #include "treasury/ui/panel.h"
 
@@ -172,16 +172,5 @@ bool MonthWindow::pageKey(QEvent *event)
 
 bool MonthWindow::saveCsv(const std::vector<JournalRow> &rows, const QString &suggestedName)
 {
-    Dialogs &d = Dialogs::current();
-    const QString path = d.saveFile(CsvExport::filter(), CsvExport::suffix(), suggestedName);
-    if (path.isEmpty())
-        return false;
-    if (TextFile::exists(path) && !d.okCancel(QStringLiteral("Ce fichier existe déjà")))
-        return false;
-    QString error;
-    if (!TextFile::writeBytes(path, CsvExport::bytes(rows), &error)) {
-        d.error(error);
-        return false;
-    }
-    return true;
+    return Dialogs::current().writeChosenFile(Csv::filter(), Csv::suffix(), suggestedName, CsvExport::bytes(rows));
 }
