@@ -44,7 +44,8 @@ const QList<std::pair<QStringList, const char *>> kTable = {
 // Commands that every state leaves available (the receipt button is named by
 // no row).
 const QStringList kAlwaysEnabled{
-    "Nouveau1", "OpenItem", "Importer1", "Miseenpage1", "Configurerimprimante1", "ExitItem", "Association1",
+    "Nouveau1", "OpenItem", "Importer1", "Miseenpage1", "Configurerimprimante1", "Apercuavantimpression1",
+    "ExitItem", "Association1",
     "Bureau1", "Typesdactivit1", "Ouvrirautomatiquemrnt1", "Calendrier1", "Calculatrice1", "Horloge1",
     "Euroconversion1", "Blocnotes1", "Pselettres1", "Dpartements1", "HContents", "HSearch", "HowToUse", "About1",
     "Reus1Tool"};

@@ -23,6 +23,7 @@ const QList<std::pair<QString, QStringList>> kMenus = {
     {"&Fichier",
      {"Nouveau1=&Nouveau", "OpenItem=&Ouvrir...", "SaveItem=&Enregistrer", "Enregistrersous1=Enregistrer &sous...",
       "-", "Miseenpage1=&Mise en page", "Configurerimprimante1=&Configurer imprimante...", "Imprimer1=&Imprimer",
+      "Apercuavantimpression1=Aperçu avant impressi&on",
       "-", "Importer1=I&mporter...", "Exporter1=E&xporter...", "-", "ExitItem=&Quitter"}},
     {"&Edition",
      {"Copier1=C&opier", "Coller1=Co&ller", "Rechercher1=Rechercher &nom...",
