@@ -8,4 +8,10 @@ if [ -z "${QT_QPA_PLATFORM:-}" ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DIS
     echo "Velmora needs a graphical display, and none is available here (DISPLAY is not set)." >&2
     exit 1
 fi
-exec ./build/velmora
+# A start folder without settings of its own ("Velmora.ini") gets the sample
+# association, made on first use in the user's data folder, where it keeps its
+# own settings too.
+if [ -f Velmora.ini ]; then
+    exec ./build/velmora
+fi
+exec ./build/velmora --exemple

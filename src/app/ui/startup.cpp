@@ -1,15 +1,18 @@
 #include "app/ui/startup.h"
 
 #include "app/display.h"
+#include "app/sample.h"
 #include "app/ui/appicon.h"
 #include "app/ui/qtdialogs.h"
 #include "app/ui/tmainform.h"
 #include "app/ui/tsplash.h"
+#include "core/clock.h"
 #include "core/dialogs.h"
 #include "tools/clocksetting.h"
 #include "print/ui/qtprinting.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QPixmap>
 #include <QLibraryInfo>
@@ -17,6 +20,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <optional>
 
 bool Startup::installFrenchTranslation(QApplication &app)
 {
@@ -29,7 +33,12 @@ bool Startup::installFrenchTranslation(QApplication &app)
     return QApplication::installTranslator(translator);
 }
 
-std::unique_ptr<TMainForm> Startup::start(QApplication &app, bool installRealDialogs)
+bool Startup::wantsSample(const QStringList &arguments)
+{
+    return arguments.mid(1).contains(QStringLiteral("--exemple"));
+}
+
+std::unique_ptr<TMainForm> Startup::start(QApplication &app, bool installRealDialogs, bool sample)
 {
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     // The desktop matches the windows with the installed entry and its icon.
@@ -48,11 +57,27 @@ std::unique_ptr<TMainForm> Startup::start(QApplication &app, bool installRealDia
         PrintService::install(&printing);
     }
 
+    // The sample runs in its own folder, its start folder while it is open:
+    // the user's settings files are not those it reads and writes.
+    std::optional<QString> sampleStore;
+    if (sample) {
+        QString error;
+        sampleStore = Sample::ensure(Sample::defaultFolder(), Clock::today(), &error);
+        if (!sampleStore || !QDir::setCurrent(Sample::defaultFolder())) {
+            Dialogs::current().error(error.isEmpty() ? QStringLiteral("L'association d'exemple n'a pas pu être préparée.")
+                                                     : error);
+            sampleStore.reset();
+        }
+    }
+
     auto splash = std::make_unique<TSplash>();
     splash->showNow();
     auto frame = std::make_unique<TMainForm>();
     splash.reset();
     frame->show();
+    // Unless its settings opened it already.
+    if (sampleStore && frame->CurrentFile != *sampleStore)
+        frame->runGuarded([&] { frame->openStore(*sampleStore); });
     return frame;
 }
 
@@ -63,6 +88,6 @@ int Startup::run(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
-    const std::unique_ptr<TMainForm> frame = start(app);
+    const std::unique_ptr<TMainForm> frame = start(app, true, wantsSample(QApplication::arguments()));
     return app.exec();
 }
