@@ -14,6 +14,11 @@ packages=(qt6-base-dev qt6-translations-l10n cmake ninja-build g++ libgtest-dev 
 if [ "${VELMORA_WITH_SOFFICE:-0}" = 1 ]; then
     packages+=(libreoffice-writer-nogui)
 fi
+# Optional: clang and libFuzzer for the fuzz targets (fuzz/run.sh); the tests
+# run each for two seconds when they are installed and skip them otherwise.
+if [ "${VELMORA_WITH_FUZZ:-0}" = 1 ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -114,7 +114,11 @@ bool parseInt(const QString &text, int *value)
 bool parseInt(QByteArrayView text, int *value)
 {
     qsizetype b = 0, e = text.size();
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
+    // The blanks a decoded line's trimmed() takes away: the no-break space of
+    // Windows-1252 too, so that a stored code reads the same either way.
+    const auto blank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || uchar(c) == 0xA0;
+    };
     while (b < e && blank(text[b]))
         ++b;
     while (e > b && blank(text[e - 1]))

@@ -266,7 +266,10 @@ void JournalMonth::read(const RecordList &journal)
             if (!r[size_t(c)].isEmpty() && Money::normalize(r[size_t(c)], &stored))
                 r[size_t(c)] = stored;
         }
-        m_rows[size_t(m_count++)] = r;
+        // A pending entry of five empty cells is no entry, as for the ledger
+        // (MonthScan::rows); it goes with the month's next write.
+        if (holdsSomething(r))
+            m_rows[size_t(m_count++)] = r;
         ++k;
     }
     if (m_pendingTaken > 0)

@@ -102,7 +102,9 @@ TEST(RightAlign, PadsUntilTheTextIsWiderThanTheWidthLessTenPixels)
 TEST(Formats, WholeNumbersFromStringsAndStoredBytesAgree)
 {
     for (const char *text : {"10001", " 42 ", "-7", "+3", "", "  ", "12a", "1 2", "-", "2147483647",
-                             "2147483648", "-2147483648", "-2147483649", "0007"}) {
+                             "2147483648", "-2147483648", "-2147483649", "0007",
+                             // Found by fuzzing: a no-break space (Windows-1252 A0) around the digits.
+                             "\r  \r\r\n4\xa0", "10005\xa0", "\xa0-3"}) {
         int fromString = -99, fromBytes = -99;
         const bool a = Formats::parseInt(QString::fromLatin1(text), &fromString);
         const bool b = Formats::parseInt(QByteArrayView(text), &fromBytes);

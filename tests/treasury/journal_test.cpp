@@ -84,6 +84,25 @@ TEST(JournalMonth, WhatItCannotReadStaysByteForByteAndPendingEntriesBecomeRows)
     EXPECT_EQ(journal.at(journal.size() - 13), "2001030005" + JournalMonth::markText());
 }
 
+TEST(JournalMonth, APendingEntryHoldingNothingIsNoRowAndAWrittenMonthReadsBackAsShown)
+{
+    // Found by fuzzing: the empty pending entry took a row that the month,
+    // once written, no longer had.
+    const RecordList journal(QStringList{"202603000015/03/22603000015/03/2026", "202603000175600",
+                                         "2026030002Cotisation 0/03/20", "2026039994", ""});
+    JournalMonth month({2026, 3});
+    month.read(journal);
+    ASSERT_EQ(month.count(), 1);
+    RecordList written = journal;
+    month.toggleMark(0);
+    month.toggleMark(0);
+    ASSERT_TRUE(month.write(written));
+    JournalMonth again({2026, 3});
+    again.read(written);
+    EXPECT_EQ(again.usedRows(), month.usedRows());
+    EXPECT_EQ(rawLines(written).filter(QRegularExpression("^202603999")), QStringList());
+}
+
 TEST(JournalMonth, MovingBetweenMonthsReadsWhatAFreshReadFinds)
 {
     QStringList lines;
