@@ -2,6 +2,7 @@
 // Frame tests run in a folder of their own, so that the settings files and
 // the stores they write never land in the repository.
 
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
 
 #include <QDir>
@@ -9,15 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <ostream>
-
 class TMainForm;
-
-// Readable failures.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 class AppTest : public VelmoraTest
 {
@@ -35,8 +28,6 @@ private:
     QString m_previousDir;
 };
 
-// A member block as the store writes it: tag, 17 fixed lines, closing tag.
-QStringList memberBlock(int n, const QString &name);
 // A member file holding one member per name, numbered from 0.
 void writeMembers(const QString &file, const QStringList &names);
 QStringList fileLines(const QString &file);

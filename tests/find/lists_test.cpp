@@ -1,9 +1,8 @@
 #include "find/lists.h"
 
-#include "findtestutil.h"
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
 
-using namespace FindTest;
 
 namespace {
 

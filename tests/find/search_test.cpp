@@ -1,9 +1,8 @@
 #include "find/search.h"
 
-#include "findtestutil.h"
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
 
-using namespace FindTest;
 
 namespace {
 

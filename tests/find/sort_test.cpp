@@ -1,10 +1,9 @@
 #include "find/sort.h"
 
 #include "core/collation.h"
-#include "findtestutil.h"
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
 
-using namespace FindTest;
 
 namespace {
 

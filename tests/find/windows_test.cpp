@@ -3,7 +3,7 @@
 #include "find/ui/tfliste.h"
 #include "find/ui/ttri.h"
 
-#include "findtestutil.h"
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
 
 #include <QApplication>
@@ -15,7 +15,6 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace FindTest;
 
 namespace {
 

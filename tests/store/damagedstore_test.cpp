@@ -4,9 +4,9 @@
 
 #include "store/recordstore.h"
 
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -50,11 +50,8 @@ TEST_F(DamagedStoreTest, WhatARepairedStoreSavesOpensAgainUnchangedAndUnrepaired
     QRandomGenerator g(1234);
     QTemporaryDir dir;
     for (int round = 0; round < 400; ++round) {
-        for (const char *ext : {"adh", "par", "atv", "rcu", "jnl"}) {
-            QFile f(dir.filePath(QStringLiteral("s.") + ext));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(randomStore(g));
-        }
+        for (const char *ext : {"adh", "par", "atv", "rcu", "jnl"})
+            writeFile(dir.filePath(QStringLiteral("s.") + ext), randomStore(g));
         dialogs().reset();
         dialogs().yesNoAnswers = {true};
         RecordStore first;
@@ -81,13 +78,8 @@ TEST_F(DamagedStoreTest, WhatARepairedStoreSavesOpensAgainUnchangedAndUnrepaired
 TEST_F(DamagedStoreTest, AReceiptFileOpeningWithAStrayClosingTagKeepsItsReceipt)
 {
     QTemporaryDir dir;
-    QFile f(dir.filePath("s.rcu"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("</BLOC0000>\r\n<BLOC0000>\r\nNUMR202603001\r\n15/03/2026\r\n</BLOC0000>\r\n");
-    f.close();
-    QFile m(dir.filePath("s.adh"));
-    ASSERT_TRUE(m.open(QIODevice::WriteOnly));
-    m.close();
+    writeFile(dir.filePath("s.rcu"), "</BLOC0000>\r\n<BLOC0000>\r\nNUMR202603001\r\n15/03/2026\r\n</BLOC0000>\r\n");
+    writeFile(dir.filePath("s.adh"), "");
     RecordStore store;
     ASSERT_TRUE(store.Charge(dir.filePath("s.adh")));
     QString error;

@@ -1,9 +1,8 @@
 #include "store/settingsfiles.h"
 
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -12,17 +11,8 @@ class SettingsFilesTest : public VelmoraTest
 {
 protected:
     QString file(const QString &name) const { return QDir(dir.path()).filePath(name); }
-    void put(const QString &name, const QByteArray &bytes)
-    {
-        QFile f(file(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray bytesOf(const QString &name) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    void put(const QString &name, const QByteArray &bytes) { writeFile(file(name), bytes); }
+    QByteArray bytesOf(const QString &name) const { return readFile(file(name)); }
 
     QTemporaryDir dir;
     SettingsFiles s;
