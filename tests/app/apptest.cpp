@@ -1,11 +1,6 @@
 #include "app/apptest.h"
 
-#include "app/ui/tmainform.h"
 #include "core/textfile.h"
-
-#include <QAction>
-
-#include <gtest/gtest.h>
 
 void AppTest::SetUp()
 {

@@ -2,15 +2,22 @@
 // Frame tests run in a folder of their own, so that the settings files and
 // the stores they write never land in the repository.
 
+#include "app/ui/tmainform.h"
+#include "fiche/tfiche.h"
 #include "support/blocks.h"
 #include "support/fakedialogs.h"
+#include "support/modal.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
-#include <QString>
-#include <QStringList>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
+#include <QTest>
 
-class TMainForm;
+#include <tuple>
 
 class AppTest : public VelmoraTest
 {

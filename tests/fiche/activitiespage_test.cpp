@@ -1,11 +1,8 @@
 // The activities page's own rules: prices brought to two decimals when the
 // focus leaves them, counts in digits, the partner choice and its split.
 
-#include "fiche/activitiespage.h"
-#include "fiche/partnerspage.h"
 #include "support/recordpages.h"
 
-#include <QComboBox>
 #include <QFocusEvent>
 
 namespace {

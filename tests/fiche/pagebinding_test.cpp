@@ -3,17 +3,7 @@
 // remarks and dated rows of each page; the record window's keys from every
 // field.
 
-#include "fiche/datedgrid.h"
-#include "fiche/memberspage.h"
-#include "support/modal.h"
 #include "support/recordpages.h"
-
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QPlainTextEdit>
-#include <QTimeEdit>
-#include <QToolButton>
 
 namespace {
 

@@ -1,13 +1,9 @@
 // The receipts page's own rules: new receipts, the line grid's keys and
 // totals, deleting lines and receipts.
 
-#include "fiche/receiptspage.h"
 #include "support/recordpages.h"
 
-#include <QComboBox>
-#include <QLabel>
 #include <QSignalSpy>
-#include <QTableWidget>
 
 namespace {
 

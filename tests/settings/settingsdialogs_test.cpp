@@ -108,24 +108,22 @@ TEST_F(SettingsDialogsTest, BureauShowsItsLinesAndOnlyOkRebuildsThem)
     bad[0] = "1er septembre\t31/08/2026";
     bad[2] = "Durand\t07";
     const QString today = "15/03/2026";
-    const QStringList empty(16);
     // The lines, how the dialog closes after "Autre" is typed as vice president,
-    // the dates and sixteen edits shown, the lines kept (empty: unchanged).
+    // the dates and sixteen edits shown (empty: not checked), the lines kept
+    // (empty: unchanged). A bad date is ignored without a word, then repaired by "OK".
     const struct
     {
         QStringList lines;
         const char *how;
         QStringList shown, kept;
     } cases[] = {
-        {QStringList(9), "Button2", QStringList{today, today} + empty,
+        {QStringList(9), "Button2", QStringList{today, today} + QStringList(16),
          QStringList{today + "\t" + today, "\t", "Autre\t"} + QStringList(6, "\t")},
         {filled, "Button2",
          {"01/09/2025", "31/08/2026", "Dupont", "", "", "", "", "", "", "", "01 02", "", "", "", "", "", "", "06 00"},
          QStringList{filled[0], filled[1], "Autre\t"} + QStringList(5, "\t") + QStringList{filled[8]}},
-        // A bad date is ignored without a word, then repaired by "OK".
         {bad, "Button1", QStringList{today, today, "", "Durand"} + QStringList(7) + QStringList{"07"} + QStringList(6),
          {}},
-        {bad, "Escape", {}, {}},
         {bad, "Button2", {}, QStringList{today + "\t" + today, "\t", "Autre\t07"} + QStringList(6, "\t")}};
     for (const auto &c : cases) {
         QStringList bureau = c.lines;
@@ -143,9 +141,7 @@ TEST_F(SettingsDialogsTest, BureauShowsItsLinesAndOnlyOkRebuildsThem)
                 finish(w, c.how, "Edit2");
             },
             [&] { return openBureau(nullptr, bureau); });
-        if (!c.shown.isEmpty()) {
-            EXPECT_EQ(shown, c.shown) << c.how;
-        }
+        EXPECT_TRUE(c.shown.isEmpty() || shown == c.shown) << c.how << ' ' << shown.join('|').toStdString();
         EXPECT_EQ(replaced, !c.kept.isEmpty()) << c.how;
         EXPECT_EQ(bureau, c.kept.isEmpty() ? c.lines : c.kept) << c.how;
     }

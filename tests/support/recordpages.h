@@ -1,16 +1,30 @@
 #pragma once
-// A record window for the tests of its pages, and short ways to build the
-// blocks those tests put in its lists.
+// A record window for the tests of its pages, with what those tests use.
 
-#include "store/recordstore.h"
-#include "support/blocks.h"
+#include "fiche/activitiespage.h"
+#include "fiche/datedgrid.h"
+#include "fiche/memberspage.h"
+#include "fiche/partnerspage.h"
+#include "fiche/receiptspage.h"
 #include "fiche/tfiche.h"
+#include "store/records.h"
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
+#include "support/modal.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimeEdit>
+#include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 // Text put in through the field's own editing, which runs its validator and
