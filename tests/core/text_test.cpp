@@ -6,9 +6,6 @@
 #include "core/textfile.h"
 
 #include "support/blocks.h"
-#include "support/fakedialogs.h"
-
-#include <QTemporaryDir>
 
 TEST(Cp1252, DecodesTheWindowsPlanesEveryByteBackToItselfAndRefusesTheRest)
 {

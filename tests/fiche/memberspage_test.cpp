@@ -47,8 +47,7 @@ TEST_F(MembersPageTest, ANewRecordIsShownEmptyAndWrittenOnlyOnceTypedInto)
     fiche->Dernier();
     fiche->Ajout();
     fiche->Ajout(); // twice without typing: the same new record
-    EXPECT_EQ(members().count, 3);
-    EXPECT_EQ(members().current, 2);
+    EXPECT_EQ(std::make_pair(members().count, members().current), std::make_pair(3, 2));
     EXPECT_EQ(page->record().fixed, Members::shown(std::nullopt, 10003).fixed);
     EXPECT_EQ(flags(), std::make_pair(false, false));
     // Tab from "Echéance" reaches the checked category.
@@ -142,7 +141,7 @@ TEST_F(MembersPageTest, KeysMoveWithCtrlForHomeAndEndAndF2ListsTheKindShown)
     }
 }
 
-TEST_F(MembersPageTest, TheRecordIsWrittenBackBeforeEveryMoveAndPageSwitch)
+TEST_F(MembersPageTest, TheRecordIsWrittenBackBeforeEveryMoveAndPageSwitchAndDeletingShowsTheNext)
 {
     loadMembers(3);
     const QList<std::function<void()>> moments{[this] { fiche->Suivant(); }, [this] { fiche->Premier(); },
@@ -156,8 +155,7 @@ TEST_F(MembersPageTest, TheRecordIsWrittenBackBeforeEveryMoveAndPageSwitch)
         EXPECT_EQ(stored(Kind::Member, 0, MemberField::Ville), QStringLiteral("Ville%1").arg(i)) << i;
     }
     EXPECT_EQ(members().count, 4);
-    EXPECT_EQ(edit(1)->text(), "10004");
-    EXPECT_TRUE(page->appendField()->hasFocus());
+    EXPECT_TRUE(edit(1)->text() == "10004" && page->appendField()->hasFocus());
 
     // With one member, "Dernier" does nothing and "Suivant" stays on it.
     loadMembers(1);
@@ -165,19 +163,15 @@ TEST_F(MembersPageTest, TheRecordIsWrittenBackBeforeEveryMoveAndPageSwitch)
     fiche->Dernier();
     EXPECT_EQ(storedName(0), "Nom0");
     fiche->Suivant();
-    EXPECT_EQ(storedName(0), "Nom0X");
-    EXPECT_EQ(members().current, 0);
-}
+    EXPECT_EQ(storedName(0) + QString::number(members().current), "Nom0X0");
 
-TEST_F(MembersPageTest, DeletingShowsTheMemberThatTookTheBlockOrANewOne)
-{
+    // Deleting shows the member that took the block, or a new one.
     loadMembers(5);
     members().current = 3;
     fiche->LitFiche();
     fiche->Supprime();
     EXPECT_EQ(members().count, 4);
     EXPECT_EQ(edit(MemberField::Nom)->text() + edit(1)->text(), "Nom410005");
-
     loadMembers(1);
     fiche->Supprime();
     EXPECT_EQ(members().count, 1);

@@ -1,10 +1,7 @@
 // The four moves, the filtered walks over postal code, town and renewal date,
 // and the selection input boxes.
 
-#include "store/recordstore.h"
-
 #include "support/blocks.h"
-#include "support/fakedialogs.h"
 
 namespace {
 

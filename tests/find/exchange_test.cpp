@@ -1,11 +1,8 @@
 #include "find/exchange.h"
 
 #include "support/blocks.h"
-#include "support/fakedialogs.h"
 
 #include <QFileInfo>
-#include <QTemporaryDir>
-
 
 namespace {
 

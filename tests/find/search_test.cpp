@@ -1,8 +1,6 @@
 #include "find/search.h"
 
 #include "support/blocks.h"
-#include "support/fakedialogs.h"
-
 
 namespace {
 

@@ -2,8 +2,6 @@
 
 #include "core/collation.h"
 #include "support/blocks.h"
-#include "support/fakedialogs.h"
-
 
 namespace {
 

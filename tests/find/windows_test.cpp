@@ -4,7 +4,6 @@
 #include "find/ui/ttri.h"
 
 #include "support/blocks.h"
-#include "support/fakedialogs.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -15,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 
 namespace {
 
@@ -42,6 +42,10 @@ class WindowsTest : public VelmoraTest
 TEST_F(WindowsTest, SortDialogGivesTheItemOnlyThroughOK)
 {
     EXPECT_EQ(TTri2().findChildren<QRadioButton *>().value(1)->text(), "Société");
+    // OK, Annuler, Escape, the window closed.
+    const std::function<void(TTri &)> ways[] = {[](TTri &d) { click(&d, "Button2"); }, [](TTri &d) { click(&d, "Button1"); },
+                                                [](TTri &d) { QTest::keyClick(&d, Qt::Key_Escape); },
+                                                [](TTri &d) { d.close(); }};
     for (int way = 0; way < 4; ++way) {
         TTri dialog;
         EXPECT_EQ(dialog.windowTitle() + '|' + dialog.findChild<QGroupBox *>("RadioGroup1")->title(), "Trier|Trier par");
@@ -50,14 +54,7 @@ TEST_F(WindowsTest, SortDialogGivesTheItemOnlyThroughOK)
         EXPECT_TRUE(radios[0]->isChecked());
         dialog.show();
         radios[2]->click();
-        if (way == 0)
-            click(&dialog, "Button2");
-        else if (way == 1)
-            click(&dialog, "Button1");
-        else if (way == 2)
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        else
-            dialog.close();
+        ways[way](dialog);
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.Result(), way == 0 ? 2 : -1) << "way " << way;
     }

@@ -2,13 +2,9 @@
 // random order: opening repairs them, and what the program then saves it
 // opens again as it was, without another repair.
 
-#include "store/recordstore.h"
-
 #include "support/blocks.h"
-#include "support/fakedialogs.h"
 
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include <map>
 

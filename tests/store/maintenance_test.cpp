@@ -1,12 +1,7 @@
 // Checks and repairs at loading, compaction at saving, renumbering after a
 // deletion.
 
-#include "store/recordstore.h"
-
 #include "support/blocks.h"
-#include "support/fakedialogs.h"
-
-#include <QTemporaryDir>
 
 #include <sys/stat.h>
 
@@ -15,30 +10,22 @@ namespace {
 const QString kAltered = QStringLiteral("Le fichier a été altéré. Restaurer ?");
 const QString kLost = QStringLiteral("Des fichiers ont été altérés\r\nVérifiez s'il n'y a pas eu perte de données");
 
-class MaintenanceTest : public VelmoraTest
+class MaintenanceTest : public StoreTest
 {
 protected:
-    RecordStore store;
-    QTemporaryDir dir;
-    QString path(const QString &name) const { return dir.filePath(name); }
     void setList(Kind k, const QStringList &lines) { ::setList(store, k, lines); }
     QStringList list(Kind k) { return store.lines(k).toStringList(); }
 };
 
 } // namespace
 
-TEST_F(MaintenanceTest, ASoundListIsLeftAloneWithoutAQuestion)
-{
-    const QStringList lines = block(0, {"a"}) + QStringList{" "} + block(1, {"b"});
-    setList(Kind::Member, lines);
-    store.Verif();
-    EXPECT_EQ(list(Kind::Member), lines);
-    EXPECT_FALSE(store.TestModif());
-    EXPECT_TRUE(dialogs().calls.isEmpty());
-}
-
 TEST_F(MaintenanceTest, ARestoreClosesEveryBlockAndKeepsTheRecordsAfterALostClosingTag)
 {
+    const QStringList sound = block(0, {"a"}) + QStringList{" "} + block(1, {"b"});
+    setList(Kind::Member, sound);
+    store.Verif();
+    EXPECT_EQ(list(Kind::Member), sound);
+    EXPECT_TRUE(dialogs().calls.isEmpty() && !store.TestModif()) << "a sound list is left alone";
     // Block 0 lost its closing tag: it ends where block 1 opens, and the
     // restore closes it without taking 1 and 2 into it.
     setList(Kind::Member, block(0, {"a"}, false) + block(1, {"b", "c"}) + block(2, {"d"}));
@@ -210,7 +197,7 @@ TEST_F(MaintenanceTest, TheFirstSaveAfterARepairKeepsTheDamagedOriginals)
     EXPECT_EQ(readFile(path("club.adh.bak")), crlf(block(0, {"a"}) + block(0, {"a bis"})));
 }
 
-TEST_F(MaintenanceTest, AGapInTheNumbersIsClosedAtLoadingSoEveryRecordCanBeReached)
+TEST_F(MaintenanceTest, AGapInTheNumbersIsClosedAtLoadingAndAFolderOrAPipeIsUnreadable)
 {
     writeFile(path("club.adh"), crlf(block(0, {"a"}) + block(1, {"b"}) + block(3, {"d"})));
     ASSERT_TRUE(store.Charge(path("club.adh")));
@@ -221,12 +208,9 @@ TEST_F(MaintenanceTest, AGapInTheNumbersIsClosedAtLoadingSoEveryRecordCanBeReach
     ASSERT_TRUE(store.Ajout(Kind::Member));
     EXPECT_EQ(store.state(Kind::Member).current, 3);
     EXPECT_FALSE(store.readBlock(Kind::Member, 3));
-}
 
-TEST_F(MaintenanceTest, AFolderOrAPipeWhereAStoreFileShouldBeIsUnreadable)
-{
+    // A folder or a pipe where a store file should be is unreadable.
     ASSERT_TRUE(QDir(dir.path()).mkdir("dossier.adh"));
-    writeFile(path("club.adh"), crlf(block(0, {"a"})));
     ASSERT_EQ(::mkfifo(path("club.par").toLocal8Bit().constData(), 0600), 0);
     for (const QString &name : {QStringLiteral("dossier.adh"), QStringLiteral("club.adh")}) {
         dialogs().reset();

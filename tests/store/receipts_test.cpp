@@ -1,9 +1,7 @@
 #include "core/clock.h"
 #include "store/receipts.h"
-#include "store/recordstore.h"
 
 #include "support/blocks.h"
-#include "support/fakedialogs.h"
 
 namespace {
 

@@ -1,20 +1,14 @@
 #include "store/settingsfiles.h"
 
 #include "support/blocks.h"
-#include "support/fakedialogs.h"
-
-#include <QTemporaryDir>
 
 namespace {
 
-class SettingsFilesTest : public VelmoraTest
+class SettingsFilesTest : public StoreTest
 {
 protected:
-    QString file(const QString &name) const { return QDir(dir.path()).filePath(name); }
-    void put(const QString &name, const QByteArray &bytes) { writeFile(file(name), bytes); }
-    QByteArray bytesOf(const QString &name) const { return readFile(file(name)); }
-
-    QTemporaryDir dir;
+    void put(const QString &name, const QByteArray &bytes) { writeFile(path(name), bytes); }
+    QByteArray bytesOf(const QString &name) const { return readFile(path(name)); }
     SettingsFiles s;
 };
 
@@ -94,7 +88,7 @@ TEST_F(SettingsFilesTest, TypesFollowTheSectionLine)
     EXPECT_TRUE(s.SauveCombo(dir.path()));
     EXPECT_EQ(bytesOf("Velmora.cbx"), written);
 
-    QFile::remove(file("Velmora.cbx"));
+    QFile::remove(path("Velmora.cbx"));
     EXPECT_TRUE(s.ChargeCombo(dir.path()));
     EXPECT_EQ(s.Types.size(), 4) << "a missing file changes nothing";
 }

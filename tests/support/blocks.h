@@ -3,12 +3,14 @@
 
 #include "core/recordlist.h"
 #include "store/recordstore.h"
+#include "support/fakedialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <map>
 #include <ostream>
@@ -103,3 +105,12 @@ inline QString writeFile(const QString &path, const QByteArray &bytes)
     EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()) << path.toStdString();
     return path;
 }
+
+// A store and a scratch folder for its files.
+class StoreTest : public VelmoraTest
+{
+protected:
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+    RecordStore store;
+};
