@@ -51,7 +51,10 @@ protected:
     void checkBinding(Kind kind, const QStringList &stored, const QList<Bound> &bound)
     {
         for (const Bound &b : bound) {
+            // Reading clears the edited flag and marks nothing.
+            state(kind).edited = true;
             load(kind, block(0, stored));
+            ASSERT_FALSE(state(kind).edited || store().TestModif()) << b.name.toStdString();
             QWidget *w = fiche->page(kind)->findChild<QWidget *>(b.name);
             ASSERT_NE(w, nullptr) << b.name.toStdString();
             EXPECT_EQ(textOf(w), stored[b.position - 1]) << b.name.toStdString();
@@ -90,10 +93,14 @@ TEST_F(PageBindingTest, EveryFieldShowsItsLineAndWritesBackWhatIsTypedThere)
                  edits(40, 4, ReceiptField::Payer1)
                      + QList<Bound>{{"DateTimePicker8", 2, "11/03/2026"}, {"ComboBox4", 3, "Virement"}});
 
-    // The category is the index of its button; an erased date keeps the
-    // blanks of its mask.
+    // A title chosen from the list marks the record too; the category is the
+    // index of its button; an erased date keeps the blanks of its mask.
     load(Kind::Member, block(0, member));
     MembersPage *page = fiche->membersPage();
+    QTest::keyClick(page->titleBox(), Qt::Key_Down);
+    EXPECT_EQ(page->titleBox()->currentText(), "Sté");
+    EXPECT_TRUE(state(Kind::Member).edited && store().TestModif());
+    load(Kind::Member, block(0, member));
     EXPECT_TRUE(page->categoryGroup()->button(2)->isChecked());
     page->categoryGroup()->button(3)->click();
     EXPECT_TRUE(state(Kind::Member).edited && store().TestModif());
