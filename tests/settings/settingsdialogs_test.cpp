@@ -188,8 +188,6 @@ TEST_F(SettingsDialogsTest, OpenTypesKeepsEveryChangeAtClosing)
         ModalWatcher watcher([&](QWidget *w) {
             label = child<QLabel>(w, "Label1")->text();
             auto &c = *static_cast<TCombo *>(w);
-            pick(c, 0);
-            QTest::keyClick(c.list(), Qt::Key_Delete);
             QTest::keyClicks(c.edit(), "Repas");
             QTest::keyClick(c.edit(), Qt::Key_Return);
             finish(w, how);
@@ -197,7 +195,7 @@ TEST_F(SettingsDialogsTest, OpenTypesKeepsEveryChangeAtClosing)
         openTypes(nullptr, types);
         EXPECT_EQ(watcher.seenTitle(), "Les types d'activités");
         EXPECT_EQ(label, "Type");
-        EXPECT_EQ(types, (QStringList{"Sortie", "Repas"})) << how;
+        EXPECT_EQ(types, (QStringList{"Stage", "Sortie", "Repas"})) << how;
     }
 }
 
