@@ -163,12 +163,7 @@ TEST(RecordList, CompactionKeepsTheTagFlags)
     EXPECT_EQ(tagKinds(l), expected);
 }
 
-class TextFileTest : public VelmoraTest
-{
-protected:
-    QTemporaryDir dir;
-    QString path(const QString &name) const { return dir.filePath(name); }
-};
+using TextFileTest = StoreTest;
 
 TEST_F(TextFileTest, AFileOfEveryByteButCrLfLoadsAndSavesIdentical)
 {

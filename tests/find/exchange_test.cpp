@@ -6,7 +6,7 @@
 
 namespace {
 
-class ExchangeTest : public VelmoraTest
+class ExchangeTest : public StoreTest
 {
 protected:
     QString file(const QString &name, const QByteArray &bytes) const { return writeFile(dir.filePath(name), bytes); }
@@ -24,8 +24,6 @@ protected:
                + QStringList(20, QString()) + QStringList{RecordStore::closeTag(n)};
     }
 
-    QTemporaryDir dir;
-    RecordStore store;
 };
 
 const QStringList kDupont{"Dupont", "Hélène", "1 rue Haute", "Bât. B", "69001", "Lyon", "04 78 00"};

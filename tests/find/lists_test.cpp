@@ -23,9 +23,7 @@ Lists::GridRows rowsOf(const RecordList &lines, Kind kind = Kind::Member)
     return Lists::gridRows(lines, *Lists::gridLayout(kind));
 }
 
-class ListsTest : public VelmoraTest
-{
-};
+using ListsTest = VelmoraTest;
 
 } // namespace
 

@@ -15,11 +15,7 @@ QStringList renumbered(const QList<QStringList> &blocks)
     return out;
 }
 
-class SortTest : public VelmoraTest
-{
-protected:
-    RecordStore store;
-};
+using SortTest = StoreTest;
 
 } // namespace
 

@@ -33,9 +33,7 @@ void click(QWidget *window, const char *name)
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
-class WindowsTest : public VelmoraTest
-{
-};
+using WindowsTest = VelmoraTest;
 
 } // namespace
 

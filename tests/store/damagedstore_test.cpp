@@ -37,9 +37,7 @@ std::map<std::pair<int, int>, BlockData> records(const RecordStore &store)
 
 } // namespace
 
-class DamagedStoreTest : public VelmoraTest
-{
-};
+using DamagedStoreTest = VelmoraTest;
 
 TEST_F(DamagedStoreTest, WhatARepairedStoreSavesOpensAgainUnchangedAndUnrepaired)
 {
