@@ -24,26 +24,6 @@
 
 namespace {
 
-// Answers every question at once, as a user who knows what to type.
-class BenchDialogs : public Dialogs
-{
-public:
-    QString nextInput;
-    QString nextFile;
-    void message(const QString &) override {}
-    void error(const QString &text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
-    Answer yesNoCancel(const QString &) override { return Yes; }
-    bool yesNo(const QString &) override { return true; }
-    bool okCancel(const QString &) override { return true; }
-    bool input(const QString &, const QString &, QString *text) override
-    {
-        *text = nextInput;
-        return true;
-    }
-    QString openFile(const QString &, const QString &) override { return nextFile; }
-    QString saveFile(const QString &, const QString &, const QString &) override { return nextFile; }
-};
-
 const char *const kNames[] = {"Martin", "bernard", "Dubois", "Thomas", "robert", "Richard", "Petit", "Durand",
                               "Leroy",  "Moreau",  "Simon",  "Laurent", "Lefèvre", "Michel", "Garcia", "David"};
 const char *const kTowns[] = {"Lyon", "Paris", "Évry", "Brest", "Nantes", "Lille", "Rennes", "Agen"};
@@ -99,7 +79,7 @@ int main(int argc, char **argv)
 {
     Bench::offscreenByDefault();
     QApplication app(argc, argv);
-    BenchDialogs dialogs;
+    Bench::AnsweringDialogs dialogs;
     Dialogs::install(&dialogs);
     QTemporaryDir dir;
 

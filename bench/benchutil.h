@@ -2,6 +2,7 @@
 // What the benchmark programs share: timing, memory and a member block of the
 // usual size. Each benchmark is a program of its own, so this stays a header.
 
+#include "core/dialogs.h"
 #include "store/recordstore.h"
 
 #include <QByteArray>
@@ -12,9 +13,31 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 
 namespace Bench {
+
+// Answers every question at once, as a user who knows what to type.
+class AnsweringDialogs : public Dialogs
+{
+public:
+    QString nextInput;
+    QString nextFile;
+    void message(const QString &) override {}
+    void error(const QString &text) override { std::fprintf(stderr, "error: %s\n", qPrintable(text)); }
+    Answer yesNoCancel(const QString &) override { return Yes; }
+    bool yesNo(const QString &) override { return true; }
+    bool okCancel(const QString &) override { return true; }
+    bool input(const QString &, const QString &, QString *text) override
+    {
+        *text = nextInput;
+        return true;
+    }
+    QString openFile(const QString &, const QString &) override { return nextFile; }
+    QString saveFile(const QString &, const QString &, const QString &) override { return nextFile; }
+};
+
 
 // The window system the benchmarks with windows run on, unless one was chosen.
 inline void offscreenByDefault()

@@ -4,7 +4,14 @@
 set -euo pipefail
 
 packages=(qt6-base-dev qt6-translations-l10n cmake ninja-build g++ libgtest-dev zlib1g-dev
-          fonts-liberation2)
+          fonts-liberation2
+          # The printing tests check the PDF files they write.
+          poppler-utils qpdf)
+# Optional: the word processor that one test uses to check that letters written
+# here open as intended elsewhere (the test is skipped without it).
+if [ "${VELMORA_WITH_SOFFICE:-0}" = 1 ]; then
+    packages+=(libreoffice-writer-nogui)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,10 @@
 namespace {
 
 // Columns: at start, Valide, members, partners, activities, receipts.
+// Commands named nowhere here are always available: "&Nouveau", "&Ouvrir...",
+// "I&mporter...", "&Quitter", the page and printer set-up and the print
+// preview's tick ("&Mise en page", "&Configurer imprimante...", "Aperçu avant
+// impressi&on"), and the items of Paramètres, Utilitaires and Aide.
 const char16_t *const kRows[][2] = {
     {u"SaveItem", u"01····"},
     {u"SaveItemTool", u"01····"},

@@ -1,5 +1,7 @@
 #include "core/dialogs.h"
 
+#include "core/textfile.h"
+
 namespace {
 
 // Used before anything is installed: answers as a cautious user would.
@@ -21,6 +23,22 @@ Dialogs *g_current = &g_silent;
 
 } // namespace
 
+bool Dialogs::chooseFont(QFont *)
+{
+    return false;
+}
+
+// Dialogs that show no printer dialogs cancel them.
+bool Dialogs::printRange(int, int *, int *)
+{
+    return false;
+}
+
+bool Dialogs::printerSetup()
+{
+    return false;
+}
+
 Dialogs &Dialogs::current()
 {
     return *g_current;
@@ -29,4 +47,29 @@ Dialogs &Dialogs::current()
 void Dialogs::install(Dialogs *dialogs)
 {
     g_current = dialogs ? dialogs : &g_silent;
+}
+
+QString Dialogs::fileToWrite(const QString &filter, const QString &defaultSuffix, const QString &initialName)
+{
+    const QString path = saveFile(filter, defaultSuffix, initialName);
+    if (path.isEmpty())
+        return QString();
+    // The save dialogs here do not confirm a replacement themselves.
+    if (TextFile::exists(path) && !okCancel(QStringLiteral("Ce fichier existe déjà")))
+        return QString();
+    return path;
+}
+
+bool Dialogs::writeChosenFile(const QString &filter, const QString &defaultSuffix, const QString &initialName,
+                              const QByteArray &bytes)
+{
+    const QString path = fileToWrite(filter, defaultSuffix, initialName);
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (!TextFile::writeBytes(path, bytes, &error)) {
+        this->error(error);
+        return false;
+    }
+    return true;
 }

@@ -3,8 +3,11 @@
 // program installs one that shows Qt dialogs, tests install one that answers
 // from a script.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+class QFont;
 
 class Dialogs
 {
@@ -30,6 +33,23 @@ public:
     virtual QString openFile(const QString &filter, const QString &defaultSuffix) = 0;
     virtual QString saveFile(const QString &filter, const QString &defaultSuffix,
                              const QString &initialName) = 0;
+    // A font dialog opened on *font, which takes the choice; false when
+    // cancelled (always, where there is no font dialog).
+    virtual bool chooseFont(QFont *font);
+    // The print dialog on the current printer, whose pages 1 to count stand
+    // for records; false when cancelled. *from and *to are the pages chosen,
+    // both 0 when the user chose "All".
+    virtual bool printRange(int count, int *from, int *to);
+    // The printer set-up dialog on the current printer; false when cancelled.
+    virtual bool printerSetup();
+
+    // The save dialog, then "Ce fichier existe déjà" (OK/Cancel) when the chosen
+    // file exists; empty when either was cancelled.
+    QString fileToWrite(const QString &filter, const QString &defaultSuffix, const QString &initialName);
+    // fileToWrite, then the bytes written there atomically; a write that fails
+    // is told. False when cancelled or not written.
+    bool writeChosenFile(const QString &filter, const QString &defaultSuffix, const QString &initialName,
+                         const QByteArray &bytes);
 
     // The installed dialogs; the program and each test install their own.
     static Dialogs &current();

@@ -219,6 +219,7 @@ ReceiptsPage::ReceiptsPage(TFiche *fiche) : RecordPage(fiche, Kind::Receipt, QSt
     connect(m_mode->lineEdit(), &QLineEdit::textEdited, this, [this] { markEdited(); });
     connect(m_kind, &QComboBox::activated, this, [this] { markEdited(); });
     connect(m_create, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connect(m_print, &QPushButton::clicked, this, [this] { this->fiche()->Button4Click(); });
     m_focusConnection = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (!now)
             return;
@@ -350,6 +351,11 @@ void ReceiptsPage::writeRecord()
 {
     if (!state().edited)
         return;
+    store().writeBlock(Kind::Receipt, state().current, Receipts::toBlock(fields(), m_lineCount));
+}
+
+Receipts::Fields ReceiptsPage::fields() const
+{
     Receipts::Fields f;
     f.number = m_number->text();
     f.date = Formats::date(m_date->date());
@@ -360,7 +366,7 @@ void ReceiptsPage::writeRecord()
     for (QStringList &row : f.rows)
         for (QString &cell : row)
             cell = PageText::oneCell(cell);
-    store().writeBlock(Kind::Receipt, state().current, Receipts::toBlock(f, m_lineCount));
+    return f;
 }
 
 QWidget *ReceiptsPage::firstField() const

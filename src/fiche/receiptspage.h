@@ -4,6 +4,7 @@
 // euros, in francs and in words.
 
 #include "fiche/recordpage.h"
+#include "store/receipts.h"
 
 #include <QList>
 #include <QStringList>
@@ -71,6 +72,9 @@ public:
     QLabel *wordsLabel() const { return m_words; }
     QPushButton *createButton() const { return m_create; }
     QPushButton *printButton() const { return m_print; }
+
+    // The receipt as the page shows it, saved or not.
+    Receipts::Fields fields() const;
 
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString &text);

@@ -108,18 +108,55 @@ public:
     void Types();
 
     // ---- Printing (tfiche_print.cpp) ------------------------------------------------
-
+    // Every printout takes the fields as the page shows them, saved or not.
+    // "&Mise en page": the page set-up dialog; "OK" keeps its choices.
+    void ParM();
+    // The record sheet of the page shown; on the receipts page the receipt,
+    // on the activities page nothing.
+    void ImpFiche();
+    // The member and partner lists and one envelope per member, for the
+    // records chosen in the print dialog.
+    void Imprime();
+    void Imprime2();
+    void Enveloppes();
+    // One envelope for the member, partner or payer shown, after asking for
+    // the envelope to be put in.
+    void ImpEnv();
+    // The card of the member shown, printed or written as a PDF file.
+    void Carte();
+    void CartePdf();
+    // The receipt shown, totalled first (the receipt page's "Imprimer").
+    void Button4Click();
 
     // ---- Treasury (tfiche_treasury.cpp) ------------------------------------------------
-
+    // The chart editor; the chart it leaves is written to "Velmora.plc" in the
+    // settings folder at once, so that no later reading can undo it.
+    void Plc(const QString &settingsDir);
+    void VoirPlc();
+    // The journal, handed back into the store, which is then marked modified.
+    void Saisie();
+    void GrandLivre();
+    // The treasury plan of the store's member file.
+    void Tresorerie();
+    void ResAnnuel();
 
     // ---- Statistics (tfiche_stats.cpp) -------------------------------------------------
-
+    // Each writes the record shown back first, so that it counts as the user sees it.
+    void StatsDpt();
+    void StatsCat();
+    void StatsCaMembres();
+    void StatsCaPartenaires();
+    void StatsCaActivites();
 
     // ---- Letters (tfiche_letters.cpp) -----------------------------------------------------
+    // The word processor, whose new documents start with header lines 1 to 4.
+    void TrTexte();
 
 
     // ---- Office tools (tfiche_tools.cpp) ---------------------------------------------------
+    // The planning and the message book of the store's member file.
+    void Planning1();
+    void Messages();
 
 
     // Right alignment in the record window's font.

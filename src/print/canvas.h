@@ -68,4 +68,9 @@ struct Placement
     }
     int x(int mm) const { return factorX * mm; }
     int y(int mm) const { return factorY * mm; }
+
+    // The record window's printouts place every line 3 mm below its nominal
+    // height: Mh and Mv are their horizontal and vertical positions.
+    int Mh(int mm) const { return x(mm); }
+    int Mv(int mm) const { return y(mm + 3); }
 };

@@ -24,6 +24,26 @@ QString noPrinterText()
     return QStringLiteral("Impression impossible : aucune imprimante disponible");
 }
 
+QString noAreaText()
+{
+    return QStringLiteral("Impression impossible : l'imprimante n'indique pas de zone imprimable");
+}
+
+QString beginFailedText()
+{
+    return QStringLiteral("Impression impossible : l'imprimante n'a pas pu commencer le document");
+}
+
+QString pageFailedText()
+{
+    return QStringLiteral("Impression interrompue : l'imprimante n'a pas pu commencer une nouvelle page");
+}
+
+QString endFailedText()
+{
+    return QStringLiteral("Impression incomplète : l'imprimante n'a pas pu terminer le document");
+}
+
 PrintService &PrintService::current()
 {
     return *g_current;

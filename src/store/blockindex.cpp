@@ -30,11 +30,19 @@ BlockRef::BlockRef(const RecordList *lines, int open) : m_lines(lines), m_open(o
         return;
     }
     m_number = BlockIndex::number(lines->view(open));
-    int j = open + 1;
-    while (j < lines->size() && !lines->isOpenTag(j) && !lines->isCloseTag(j))
-        ++j;
-    m_span = j - open - 1;
-    m_closed = j < lines->size() && lines->isCloseTag(j);
+}
+
+void BlockRef::scanTo(int k) const
+{
+    while (!m_ended && m_scanned < k) {
+        const int j = m_open + 1 + m_scanned;
+        if (j >= m_lines->size() || m_lines->isOpenTag(j) || m_lines->isCloseTag(j)) {
+            m_ended = true;
+            m_closed = j < m_lines->size() && m_lines->isCloseTag(j);
+            return;
+        }
+        ++m_scanned;
+    }
 }
 
 QString BlockRef::text(int k) const

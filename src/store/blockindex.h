@@ -15,6 +15,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <climits>
+
 class BlockRef
 {
 public:
@@ -26,22 +28,43 @@ public:
     // The block number, -1 when the tag does not hold four digits.
     int number() const { return m_number; }
     // Lines between the tags.
-    int span() const { return m_span; }
-    bool closed() const { return m_closed; }
+    int span() const
+    {
+        scanTo(INT_MAX);
+        return m_scanned;
+    }
+    bool closed() const
+    {
+        scanTo(INT_MAX);
+        return m_closed;
+    }
     // Index just past the block: past its closing tag, or at the line that
     // ended it.
-    int end() const { return m_open + 1 + m_span + (m_closed ? 1 : 0); }
+    int end() const { return m_open + 1 + span() + (closed() ? 1 : 0); }
 
-    bool has(int k) const { return k >= 1 && k <= m_span; }
+    // Whether the block reaches its line k. Only the lines up to k are
+    // looked at, so reading the first fields of every block costs no more
+    // than those fields.
+    bool has(int k) const
+    {
+        if (k < 1 || m_open < 0)
+            return false;
+        scanTo(k);
+        return k <= m_scanned;
+    }
     QByteArrayView view(int k) const { return has(k) ? m_lines->view(m_open + k) : QByteArrayView(); }
     QString text(int k) const;
 
 private:
+    // Looks at the lines after the tag up to line k, or to the block's end.
+    void scanTo(int k) const;
+
     const RecordList *m_lines = nullptr;
     int m_open = -1;
     int m_number = -1;
-    int m_span = 0;
-    bool m_closed = false;
+    mutable int m_scanned = 0;     // lines known to belong to the block
+    mutable bool m_ended = false;  // the line that ends the block was found
+    mutable bool m_closed = false;
 };
 
 class BlockIndex

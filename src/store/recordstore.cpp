@@ -5,12 +5,11 @@
 #include "core/dialogs.h"
 #include "core/formats.h"
 #include "core/textfile.h"
+#include "store/storecommit.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <memory>
 #include <numeric>
 
 QString kindExtension(Kind k)
@@ -237,6 +236,12 @@ void RecordStore::Nouveau()
 
 bool RecordStore::Charge(const QString &name)
 {
+    // A save that was stopped is completed or undone before anything is read.
+    QString interrupted;
+    if (!StoreCommit::recover(name, &interrupted)) {
+        Dialogs::current().error(interrupted);
+        return false;
+    }
     // Every file is read before anything changes, so an unreadable file leaves
     // the open store as it was instead of half-replacing it. A folder, a pipe
     // or a device where a store file should be is unreadable too: an empty
@@ -359,28 +364,14 @@ bool RecordStore::Sauve(const QString &name, QString *error, QStringList *keptOr
             keptOriginals->append(kept);
     }
 
-    // All five files are written to temporary files first and renamed only
-    // when every one was written: a failure leaves the previous store whole.
-    std::array<std::unique_ptr<QSaveFile>, 5> files;
-    for (size_t t = 0; t < targets.size(); ++t) {
-        files[t] = std::make_unique<QSaveFile>(targets[t].path);
-        const QByteArray bytes = targets[t].list->toBytes();
-        if (!files[t]->open(QIODevice::WriteOnly) || files[t]->write(bytes) != bytes.size()) {
-            if (error)
-                *error = TextFile::writeErrorText(targets[t].path);
-            for (auto &f : files)
-                if (f)
-                    f->cancelWriting();
+    // The five files replace the old ones in one step: a save stopped anywhere
+    // leaves the whole old store or the whole new one.
+    StoreCommit commit(name);
+    for (const Target &t : targets)
+        if (!commit.write(t.path, t.list->toBytes(), error))
             return false;
-        }
-    }
-    for (size_t t = 0; t < targets.size(); ++t) {
-        if (!files[t]->commit()) {
-            if (error)
-                *error = TextFile::writeErrorText(targets[t].path);
-            return false;
-        }
-    }
+    if (!commit.commit(error))
+        return false;
 
     FileName = name;
     Synchro();

@@ -126,7 +126,8 @@ public:
     QString filePath(Kind k) const;
 
     void Nouveau();
-    // Loads the store of the member file; false with a message shown when a file
+    // Loads the store of the member file, after finishing or undoing a save of it
+    // that was stopped; false with a message shown when that fails or a file
     // that exists cannot be read (the store then stays as it was).
     bool Charge(const QString &name);
     // Writes the store under the member file name when StoreModified is set; the

@@ -63,8 +63,8 @@ bool SettingsFiles::ChargeIni(const QString &dir)
     if (lines.isEmpty())
         return true;
     LastFile = lines.at(0);
-    int *const values[] = {&AutoOpen, &EnvOrientation, &EnvGuide, &PaperType};
-    for (int i = 0; i < 4; ++i) {
+    int *const values[] = {&AutoOpen, &EnvOrientation, &EnvGuide, &PaperType, &Preview};
+    for (int i = 0; i < 5; ++i) {
         // A file cut short keeps the values it does not hold.
         if (i + 1 >= lines.size())
             break;
@@ -90,7 +90,8 @@ bool SettingsFiles::SauveIni(const QString &dir, const QString &fileName)
                                QString::number(AutoOpen),
                                QString::number(EnvOrientation),
                                QString::number(EnvGuide),
-                               QString::number(PaperType)};
+                               QString::number(PaperType),
+                               QString::number(Preview)};
     return sauveLines(dir, iniName(), lines);
 }
 

@@ -35,6 +35,8 @@ public:
     int EnvOrientation = 0;  // 0 portrait, 1 landscape
     int EnvGuide = 0;        // 0 or 100
     int PaperType = 0;       // 0 plain paper, 1 letterhead paper
+    // A line added after those five, which older versions do not read.
+    int Preview = 0;         // 1: printouts open in the preview window first
 
     // ---- The other four files ------------------------------------------------
     QStringList Header;  // letterhead lines 1 to 7 at indexes 0 to 6

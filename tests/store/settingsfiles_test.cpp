@@ -28,7 +28,7 @@ TEST_F(SettingsFilesTest, FirstStartWithoutFilesThenCloseCreatesAllFive)
     EXPECT_EQ(s.ChargePlc(dir.path()), 0);
 
     EXPECT_TRUE(s.saveAll(dir.path(), QString()).isEmpty());
-    EXPECT_EQ(bytesOf("Velmora.ini"), QByteArray("\r\n0\r\n0\r\n0\r\n0\r\n"));
+    EXPECT_EQ(bytesOf("Velmora.ini"), QByteArray("\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
     EXPECT_EQ(bytesOf("Velmora.soc"), QByteArray("\r\n").repeated(7));
     EXPECT_EQ(bytesOf("Velmora.bur"), QByteArray("\r\n").repeated(9));
     EXPECT_EQ(bytesOf("Velmora.plc"), QByteArray());
@@ -45,10 +45,15 @@ TEST_F(SettingsFilesTest, IniLinesInTheirFixedOrder)
     s.GetIni(&autoOpen, &name);
     EXPECT_TRUE(autoOpen);
     EXPECT_EQ(name, "/data/Club décembre.adh");
-    EXPECT_EQ(QList<int>({s.EnvOrientation, s.EnvGuide, s.PaperType}), QList<int>({1, 100, 1}));
+    EXPECT_EQ(QList<int>({s.EnvOrientation, s.EnvGuide, s.PaperType, s.Preview}), QList<int>({1, 100, 1, 0}));
     s.SetIni(false);
+    // The preview's line follows the five others, which keep their places.
+    s.Preview = 1;
     EXPECT_TRUE(s.SauveIni(dir.path(), "/data/autre.adh"));
-    EXPECT_EQ(bytesOf("Velmora.ini"), QByteArray("/data/autre.adh\r\n0\r\n1\r\n100\r\n1\r\n"));
+    EXPECT_EQ(bytesOf("Velmora.ini"), QByteArray("/data/autre.adh\r\n0\r\n1\r\n100\r\n1\r\n1\r\n"));
+    s.Preview = 0;
+    EXPECT_TRUE(s.ChargeIni(dir.path()));
+    EXPECT_EQ(s.Preview, 1);
 
     // A name the code page cannot hold is not written.
     EXPECT_TRUE(s.SauveIni(dir.path(), "/data/\u0141\u00F3d\u017A.adh"));

@@ -71,6 +71,53 @@ QString FakeDialogs::saveFile(const QString &filter, const QString &, const QStr
     return next(saveAnswers, "save dialog", filter, QString());
 }
 
+bool FakeDialogs::chooseFont(QFont *font)
+{
+    calls.append({QStringLiteral("font"), font->family()});
+    if (fontAnswers.empty()) {
+        ADD_FAILURE() << "unexpected font dialog";
+        return false;
+    }
+    const QFont a = fontAnswers.front();
+    fontAnswers.pop_front();
+    if (a.family().isEmpty())
+        return false;
+    *font = a;
+    return true;
+}
+
+namespace {
+
+// The next scripted answer; a failure, and the fallback, when there is none.
+template <typename T>
+T next(std::deque<T> &answers, const char *what, T fallback)
+{
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return fallback;
+    }
+    const T a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+} // namespace
+
+bool FakeDialogs::printRange(int count, int *from, int *to)
+{
+    calls.append({QStringLiteral("printRange"), QString::number(count)});
+    const PrintRange a = next(printRangeAnswers, "print dialog", PrintRange{0, 0, false});
+    *from = a.from;
+    *to = a.to;
+    return a.accepted;
+}
+
+bool FakeDialogs::printerSetup()
+{
+    calls.append({QStringLiteral("printerSetup"), QString()});
+    return next(printerSetupAnswers, "printer set-up dialog", false);
+}
+
 QStringList FakeDialogs::texts(const QString &kind) const
 {
     QStringList out;
@@ -88,13 +135,17 @@ void FakeDialogs::reset()
     inputAnswers.clear();
     openAnswers.clear();
     saveAnswers.clear();
+    fontAnswers.clear();
+    printRangeAnswers.clear();
+    printerSetupAnswers.clear();
     calls.clear();
 }
 
 bool FakeDialogs::allAnswersUsed() const
 {
     return yesNoCancelAnswers.empty() && yesNoAnswers.empty() && okCancelAnswers.empty()
-           && inputAnswers.empty() && openAnswers.empty() && saveAnswers.empty();
+           && inputAnswers.empty() && openAnswers.empty() && saveAnswers.empty() && fontAnswers.empty()
+           && printRangeAnswers.empty() && printerSetupAnswers.empty();
 }
 
 FakeDialogs &FakeDialogs::instance()

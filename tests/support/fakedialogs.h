@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFont>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,7 +18,8 @@ class FakeDialogs : public Dialogs
 public:
     struct Call
     {
-        QString kind;   // "message", "error", "yesNoCancel", "yesNo", "okCancel", "input", "open", "save"
+        QString kind;   // "message", "error", "yesNoCancel", "yesNo", "okCancel", "input", "open", "save",
+                        // "font", "printRange" (the record count), "printerSetup"
         QString text;   // the text, or caption + "|" + prompt for input boxes
     };
 
@@ -29,6 +31,17 @@ public:
     std::deque<QString> inputAnswers;
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    // For font dialogs: a font without a family cancels.
+    std::deque<QFont> fontAnswers;
+    // The print dialog's pages, or cancelled.
+    struct PrintRange
+    {
+        int from = 0;
+        int to = 0;
+        bool accepted = true;
+    };
+    std::deque<PrintRange> printRangeAnswers;
+    std::deque<bool> printerSetupAnswers;
 
     QList<Call> calls;
 
@@ -41,6 +54,9 @@ public:
     QString openFile(const QString &filter, const QString &defaultSuffix) override;
     QString saveFile(const QString &filter, const QString &defaultSuffix,
                      const QString &initialName) override;
+    bool chooseFont(QFont *font) override;
+    bool printRange(int count, int *from, int *to) override;
+    bool printerSetup() override;
 
     // Texts of the calls of one kind, in order.
     QStringList texts(const QString &kind) const;

@@ -10,10 +10,19 @@ bool FakePrinter::print(const PrintJob &job, const std::function<bool(Canvas &)>
         Dialogs::current().error(noPrinterText());
         return false;
     }
-    auto canvas = std::make_unique<RecordingCanvas>(widthPx, heightPx, widthMm, heightMm);
-    const bool drawn = draw(*canvas);
+    // A landscape document turns the sheet.
+    auto canvas = job.landscape ? std::make_unique<RecordingCanvas>(heightPx, widthPx, heightMm, widthMm)
+                                : std::make_unique<RecordingCanvas>(widthPx, heightPx, widthMm, heightMm);
+    canvas->refuseNewPageFrom(refuseNewPageFrom);
     jobs.append(job);
+    if (!Placement::of(*canvas)) {
+        Dialogs::current().error(noAreaText());
+        return false;
+    }
+    const bool drawn = draw(*canvas);
     canvases.push_back(std::move(canvas));
+    if (!drawn)
+        Dialogs::current().error(pageFailedText());
     return drawn;
 }
 

@@ -13,8 +13,11 @@
 class FakePrinter : public PrintService
 {
 public:
-    // The device of the next printouts: an A4 sheet at 600 dpi by default.
+    // The device of the next printouts, as a portrait sheet: A4 at 600 dpi by
+    // default. A landscape document gets it turned.
     int widthPx = 4960, heightPx = 7016, widthMm = 210, heightMm = 297;
+    // A device that refuses to start this page (from 0) and every later one.
+    int refuseNewPageFrom = -1;
     // False: no printer, as on a machine without one.
     bool available = true;
 

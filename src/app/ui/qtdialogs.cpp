@@ -1,9 +1,14 @@
 #include "app/ui/qtdialogs.h"
 
+#include "print/ui/qtprinting.h"
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -96,4 +101,40 @@ QString QtDialogs::saveFile(const QString &filter, const QString &defaultSuffix,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+bool QtDialogs::chooseFont(QFont *font)
+{
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, *font, parent());
+    if (ok)
+        *font = chosen;
+    return ok;
+}
+
+bool QtDialogs::printRange(int count, int *from, int *to)
+{
+    QPrinter &printer = QtPrintService::printer();
+    QPrintDialog dialog(&printer, parent());
+    dialog.setWindowTitle(QStringLiteral("Imprimer"));
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile);
+    dialog.setMinMax(1, count);
+    printer.setFromTo(1, count);
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const bool range = dialog.printRange() == QAbstractPrintDialog::PageRange;
+    *from = range ? printer.fromPage() : 0;
+    *to = range ? printer.toPage() : 0;
+    // The pages stood for records: the printer keeps no range of its own.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
+    return accepted;
+}
+
+bool QtDialogs::printerSetup()
+{
+    QPrintDialog dialog(&QtPrintService::printer(), parent());
+    dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    return dialog.exec() == QDialog::Accepted;
 }

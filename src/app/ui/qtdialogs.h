@@ -19,6 +19,9 @@ public:
     QString openFile(const QString &filter, const QString &defaultSuffix) override;
     QString saveFile(const QString &filter, const QString &defaultSuffix,
                      const QString &initialName) override;
+    bool chooseFont(QFont *font) override;
+    bool printRange(int count, int *from, int *to) override;
+    bool printerSetup() override;
 
     static QString title();
 

@@ -5,6 +5,8 @@
 #include "app/ui/tmainform.h"
 #include "app/ui/tsplash.h"
 #include "core/dialogs.h"
+#include "tools/clocksetting.h"
+#include "print/ui/qtprinting.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -31,6 +33,10 @@ std::unique_ptr<TMainForm> Startup::start(QApplication &app, bool installRealDia
     if (installRealDialogs) {
         static QtDialogs dialogs;
         Dialogs::install(&dialogs);
+        static RealSystemClock systemClock;
+        SystemClock::install(&systemClock);
+        static QtPrintService printing;
+        PrintService::install(&printing);
     }
 
     auto splash = std::make_unique<TSplash>();

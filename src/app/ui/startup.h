@@ -14,7 +14,8 @@ namespace Startup {
 bool installFrenchTranslation(QApplication &app);
 
 // Everything before the message loop. With installRealDialogs false the
-// dialogs already installed are kept (tests answer them).
+// dialogs and the print service already installed are kept (tests answer
+// them).
 std::unique_ptr<TMainForm> start(QApplication &app, bool installRealDialogs = true);
 
 // The whole program from main(); returns its exit status.

@@ -5,6 +5,17 @@
 #include "core/dialogs.h"
 #include "core/textfile.h"
 #include "fiche/tfiche.h"
+#include "tools/ui/taboutbox.h"
+#include "tools/ui/tcalendrier.h"
+#include "tools/ui/tdepart.h"
+#include "tools/ui/temprunt.h"
+#include "tools/ui/teurof.h"
+#include "tools/ui/thorloge.h"
+#include "tools/ui/toolwindows.h"
+#include "tools/ui/tplacement.h"
+#include "tools/ui/tplettre.h"
+#include "tools/ui/tpocket.h"
+#include "print/printing.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -47,6 +58,15 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     m_ficheWindow->setSystemMenu(nullptr);
     m_ficheWindow->installEventFilter(this);
     m_ficheWindow->setWindowTitle(m_fiche->windowTitle());
+    // The frame's title names the store through this one; an empty caption
+    // (a new store) must clear it too.
+    connect(m_fiche, &QWidget::windowTitleChanged, this, [this](const QString &title) {
+        m_ficheWindow->setWindowTitle(title);
+        // The toolkit adds a maximised child's title to the frame's but never
+        // takes an empty one away.
+        if (title.isEmpty())
+            setWindowTitle(kTitle);
+    });
     m_ficheWindow->showMaximized();
 
     registerHandlers();
@@ -231,20 +251,63 @@ void TMainForm::registerHandlers()
     };
 
     // ---- Printing --------------------------------------------------------------
-
+    m_handlers.insert({
+        {QStringLiteral("Miseenpage1"), fiche(&TFiche::ParM)},
+        // The choice holds for the rest of the session; it is saved nowhere.
+        {QStringLiteral("Configurerimprimante1"), [] { Dialogs::current().printerSetup(); }},
+        {QStringLiteral("Apercuavantimpression1"),
+         [this] {
+             const bool on = action(QStringLiteral("Apercuavantimpression1"))->isChecked();
+             m_fiche->settings().Preview = on ? 1 : 0;
+             PrintService::current().setPreview(on);
+         }},
+        {QStringLiteral("Listing1"), fiche(&TFiche::Imprime)},
+        {QStringLiteral("Listepartenaires1"), fiche(&TFiche::Imprime2)},
+        {QStringLiteral("Enveloppes1"), fiche(&TFiche::Enveloppes)},
+        {QStringLiteral("Imprimerfiche1"), fiche(&TFiche::ImpFiche)},
+        {QStringLiteral("Cartedadhrent1"), fiche(&TFiche::Carte)},
+        {QStringLiteral("Cartedadhrent2"), fiche(&TFiche::CartePdf)},
+        {QStringLiteral("Imprimerreu1"), fiche(&TFiche::Button4Click)},
+        {QStringLiteral("Enveloppecourante1"), fiche(&TFiche::ImpEnv)},
+    });
 
     // ---- Treasury --------------------------------------------------------------
-
+    m_handlers.insert(QStringLiteral("Plancomptable1"), [this] { m_fiche->Plc(StartDir); });
+    m_handlers.insert(QStringLiteral("Listedescomptes1"), fiche(&TFiche::VoirPlc));
+    m_handlers.insert(QStringLiteral("Saisiedescritures1"), fiche(&TFiche::Saisie));
+    m_handlers.insert(QStringLiteral("Voircomptes1"), fiche(&TFiche::GrandLivre));
+    m_handlers.insert(QStringLiteral("Plandetrsorerie1"), fiche(&TFiche::Tresorerie));
+    m_handlers.insert(QStringLiteral("Rsultatannuel1"), fiche(&TFiche::ResAnnuel));
 
     // ---- Statistics ------------------------------------------------------------
-
+    m_handlers.insert(QStringLiteral("Statsdpartements1"), fiche(&TFiche::StatsDpt));
+    m_handlers.insert(QStringLiteral("Statscatgories1"), fiche(&TFiche::StatsCat));
+    m_handlers.insert(QStringLiteral("StatCAadhrents1"), fiche(&TFiche::StatsCaMembres));
+    m_handlers.insert(QStringLiteral("StatsCApartenaires1"), fiche(&TFiche::StatsCaPartenaires));
+    m_handlers.insert(QStringLiteral("StatsCAactivits1"), fiche(&TFiche::StatsCaActivites));
 
     // ---- Letters ---------------------------------------------------------------
+    m_handlers.insert(QStringLiteral("Traitementdetexte1"), fiche(&TFiche::TrTexte));
 
 
     // ---- Office tools, calculators, help and About ----------------------------
-
-
+    m_handlers.insert({
+        {QStringLiteral("Planning1"), fiche(&TFiche::Planning1)},
+        {QStringLiteral("Messages1"), fiche(&TFiche::Messages)},
+        {QStringLiteral("Emprunts1"), [this] { ToolWindows::show<TEmprunt>(this); }},
+        {QStringLiteral("Placement1"), [this] { ToolWindows::show<TPlacement>(this); }},
+        {QStringLiteral("Calendrier1"), [this] { ToolWindows::show<TCalendrier>(this); }},
+        {QStringLiteral("Calculatrice1"), [this] { ToolWindows::show<TPocket>(this); }},
+        {QStringLiteral("Horloge1"), [this] { ToolWindows::show<THorloge>(this); }},
+        {QStringLiteral("Euroconversion1"), [this] { ToolWindows::show<TEurof>(this); }},
+        {QStringLiteral("Blocnotes1"), [this] { ToolWindows::openNotepad(this, StartDir); }},
+        {QStringLiteral("Pselettres1"), [this] { ToolWindows::show<TPLettre>(this); }},
+        {QStringLiteral("Dpartements1"), [this] { ToolWindows::show<TDepart>(this); }},
+        {QStringLiteral("HContents"), [this] { ToolWindows::openHelp(this, TAide::Contents); }},
+        {QStringLiteral("HSearch"), [this] { ToolWindows::openHelp(this, TAide::Search); }},
+        {QStringLiteral("HowToUse"), [this] { ToolWindows::openHelp(this, TAide::HowToUse); }},
+        {QStringLiteral("About1"), [this] { ToolWindows::show<TAboutBox>(this); }},
+    });
 }
 
 // ---- Enabling ------------------------------------------------------------------
@@ -297,6 +360,9 @@ void TMainForm::FormShow()
     HelpFile = FrameRules::helpFileName(StartDir);
 
     m_fiche->FormActivate(StartDir);
+    const bool preview = m_fiche->settings().Preview == 1;
+    action(QStringLiteral("Apercuavantimpression1"))->setChecked(preview);
+    PrintService::current().setPreview(preview);
     bool autoOpen = false;
     QString last;
     m_fiche->GetIni(&autoOpen, &last);
