@@ -6,13 +6,14 @@
 
 namespace {
 
-// The next scripted answer; a question nobody scripted fails the test.
+// The next scripted answer; a question nobody scripted fails the test and
+// gets the fallback.
 template <typename T>
-T next(std::deque<T> &answers, const char *what, const QString &text, T none)
+T next(std::deque<T> &answers, const char *what, T fallback, const QString &text = QString())
 {
     if (answers.empty()) {
         ADD_FAILURE() << "unexpected " << what << ": " << text.toStdString();
-        return none;
+        return fallback;
     }
     T a = answers.front();
     answers.pop_front();
@@ -34,25 +35,25 @@ void FakeDialogs::error(const QString &text)
 Dialogs::Answer FakeDialogs::yesNoCancel(const QString &text)
 {
     calls.append({QStringLiteral("yesNoCancel"), text});
-    return next(yesNoCancelAnswers, "question", text, Cancel);
+    return next(yesNoCancelAnswers, "question", Cancel, text);
 }
 
 bool FakeDialogs::yesNo(const QString &text)
 {
     calls.append({QStringLiteral("yesNo"), text});
-    return next(yesNoAnswers, "question", text, false);
+    return next(yesNoAnswers, "question", false, text);
 }
 
 bool FakeDialogs::okCancel(const QString &text)
 {
     calls.append({QStringLiteral("okCancel"), text});
-    return next(okCancelAnswers, "confirmation", text, false);
+    return next(okCancelAnswers, "confirmation", false, text);
 }
 
 bool FakeDialogs::input(const QString &caption, const QString &prompt, QString *text)
 {
     calls.append({QStringLiteral("input"), caption + QLatin1Char('|') + prompt + QLatin1Char('|') + *text});
-    const QString a = next(inputAnswers, "input box", caption, QString());
+    const QString a = next(inputAnswers, "input box", QString(), caption);
     if (a.isNull())
         return false;
     *text = a;
@@ -62,46 +63,24 @@ bool FakeDialogs::input(const QString &caption, const QString &prompt, QString *
 QString FakeDialogs::openFile(const QString &filter, const QString &)
 {
     calls.append({QStringLiteral("open"), filter});
-    return next(openAnswers, "open dialog", filter, QString());
+    return next(openAnswers, "open dialog", QString(), filter);
 }
 
 QString FakeDialogs::saveFile(const QString &filter, const QString &, const QString &)
 {
     calls.append({QStringLiteral("save"), filter});
-    return next(saveAnswers, "save dialog", filter, QString());
+    return next(saveAnswers, "save dialog", QString(), filter);
 }
 
 bool FakeDialogs::chooseFont(QFont *font)
 {
     calls.append({QStringLiteral("font"), font->family()});
-    if (fontAnswers.empty()) {
-        ADD_FAILURE() << "unexpected font dialog";
-        return false;
-    }
-    const QFont a = fontAnswers.front();
-    fontAnswers.pop_front();
+    const QFont a = next(fontAnswers, "font dialog", QFont(QString()));
     if (a.family().isEmpty())
         return false;
     *font = a;
     return true;
 }
-
-namespace {
-
-// The next scripted answer; a failure, and the fallback, when there is none.
-template <typename T>
-T next(std::deque<T> &answers, const char *what, T fallback)
-{
-    if (answers.empty()) {
-        ADD_FAILURE() << "unexpected " << what;
-        return fallback;
-    }
-    const T a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
-} // namespace
 
 bool FakeDialogs::printRange(int count, int *from, int *to)
 {
