@@ -1,11 +1,6 @@
 #include "app/apptest.h"
 
-#include "app/ui/tmainform.h"
 #include "core/textfile.h"
-
-#include <QAction>
-
-#include <gtest/gtest.h>
 
 void AppTest::SetUp()
 {
@@ -35,19 +30,11 @@ void AppTest::open(TMainForm &form, const QString &file)
     trigger(form, QStringLiteral("OpenItem"));
 }
 
-QStringList memberBlock(int n, const QString &name)
-{
-    const QString digits = QStringLiteral("%1>").arg(n, 4, 10, QLatin1Char('0'));
-    QStringList block{"<BLOC" + digits, QString::number(10001 + n), "M.", name, "Jean", "1 rue des Lilas", "",
-                      "75001", "Paris", "", "", "", "", "", "01/01/1980", "", "01/01/2027", "0"};
-    return block << "</BLOC" + digits;
-}
-
 void writeMembers(const QString &file, const QStringList &names)
 {
     QStringList lines;
     for (int i = 0; i < names.size(); ++i)
-        lines << memberBlock(i, names.at(i));
+        lines << member(i, QString::number(10001 + i), names.at(i));
     ASSERT_TRUE(TextFile::writeLines(file, lines));
 }
 

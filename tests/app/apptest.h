@@ -2,22 +2,22 @@
 // Frame tests run in a folder of their own, so that the settings files and
 // the stores they write never land in the repository.
 
+#include "app/ui/tmainform.h"
+#include "fiche/tfiche.h"
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
+#include "support/modal.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QDir>
-#include <QString>
-#include <QStringList>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
+#include <QTest>
 
-#include <ostream>
-
-class TMainForm;
-
-// Readable failures.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include <tuple>
 
 class AppTest : public VelmoraTest
 {
@@ -35,8 +35,6 @@ private:
     QString m_previousDir;
 };
 
-// A member block as the store writes it: tag, 17 fixed lines, closing tag.
-QStringList memberBlock(int n, const QString &name);
 // A member file holding one member per name, numbered from 0.
 void writeMembers(const QString &file, const QStringList &names);
 QStringList fileLines(const QString &file);

@@ -3,8 +3,6 @@
 // without an item, so a misspelt name fails here instead of disabling an item.
 
 #include "app/apptest.h"
-#include "app/menus.h"
-#include "app/ui/tmainform.h"
 
 #include <QSet>
 

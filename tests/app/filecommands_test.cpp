@@ -1,12 +1,6 @@
 // New, Open, Save, Save as and the save question, through scripted dialogs.
 
 #include "app/apptest.h"
-#include "app/ui/tmainform.h"
-#include "fiche/tfiche.h"
-
-#include <QAction>
-#include <QFileInfo>
-#include <QMdiSubWindow>
 
 namespace {
 
@@ -16,24 +10,18 @@ protected:
     // Changes the first member's name in the store, as an edit would.
     static void renameFirst(TMainForm &form, const QString &name)
     {
-        RecordStore &store = form.fiche()->store();
-        store.MemberLines().replace(store.findBlock(Kind::Member, 0) + 3, name);
-        store.markModified();
+        form.fiche()->store().writeBlock(Kind::Member, 0, record(Kind::Member, {{1, "10001"}, {MemberField::Nom, name}}));
     }
 
     // A new store holding one member, not saved yet.
     static void newStore(TMainForm &form)
     {
         trigger(form, "Nouveau1");
-        form.fiche()->store().writeBlock(Kind::Member, 0, BlockData{memberBlock(0, "Neuf").mid(1, 17), {}, {}, {}});
+        form.fiche()->store().writeBlock(Kind::Member, 0, record(Kind::Member, {{MemberField::Nom, "Neuf"}}));
         ASSERT_TRUE(form.fiche()->TestModif());
     }
 
-    static QString firstName(TMainForm &form)
-    {
-        const RecordStore &store = form.fiche()->store();
-        return store.lines(Kind::Member).at(store.findBlock(Kind::Member, 0) + 3);
-    }
+    static QString firstName(TMainForm &form) { return form.fiche()->store().readBlock(Kind::Member, 0)->field(3); }
 
     static QString question(const QString &file) { return "Enregistrer changements dans " + file + " ?"; }
 };
@@ -56,35 +44,28 @@ TEST_F(FileCommandsTest, OpenTakesAnyLetterCaseAndRefusesOtherNamesLeavingTheSto
     EXPECT_EQ(form.fiche()->store().state(Kind::Member).count, 2);
 }
 
-TEST_F(FileCommandsTest, SaveWritesOnlyAChangedStoreBackInItsFolder)
+TEST_F(FileCommandsTest, SaveWritesAChangedStoreInItsFolderSaveAsACopyUnderTheNameGiven)
 {
     QDir().mkdir(path("assoc"));
     const QString club = path("assoc/club.adh");
     writeMembers(club, {"Martin", "Durand"});
+    writeMembers(path("autre.adh"), {"Ancien"});
     TMainForm form;
     open(form, club);
     trigger(form, "SaveItem");
     EXPECT_FALSE(QFileInfo::exists(path("assoc/club.par")));
-
     renameFirst(form, "Petit");
     trigger(form, "SaveItemTool");
     EXPECT_EQ(memberNames(club), (QStringList{"Petit", "Durand"}));
     EXPECT_EQ(form.CurrentFile, club);
     EXPECT_FALSE(form.fiche()->TestModif());
     EXPECT_TRUE(dialogs().texts("save").isEmpty());
-}
 
-TEST_F(FileCommandsTest, SaveAsWritesACopyUnderTheNameWithItsExtensionReplaced)
-{
-    writeMembers(path("club.adh"), {"Martin"});
-    writeMembers(path("autre.adh"), {"Ancien"});
-    TMainForm form;
-    open(form, path("club.adh"));
     // Written although nothing was changed: it is a copy under a new name.
     ASSERT_FALSE(form.fiche()->TestModif());
     dialogs().saveAnswers = {path("nouveau.txt"), QString(), path("autre.adh"), path("absent/club.adh")};
     trigger(form, "Enregistrersous1");
-    EXPECT_EQ(memberNames(path("nouveau.adh")), QStringList{"Martin"});
+    EXPECT_EQ(memberNames(path("nouveau.adh")), (QStringList{"Petit", "Durand"}));
     EXPECT_FALSE(QFileInfo::exists(path("nouveau.txt")));
     EXPECT_EQ(form.windowTitle(), "Velmora");
 
@@ -101,13 +82,13 @@ TEST_F(FileCommandsTest, SaveAsWritesACopyUnderTheNameWithItsExtensionReplaced)
     dialogs().saveAnswers.push_back(path("autre.adh"));
     dialogs().okCancelAnswers.push_back(true);
     trigger(form, "Enregistrersous1");
-    EXPECT_EQ(memberNames(path("autre.adh")), QStringList{"Martin"});
+    EXPECT_EQ(memberNames(path("autre.adh")), (QStringList{"Petit", "Durand"}));
     EXPECT_EQ(form.CurrentFile, path("autre.adh"));
     EXPECT_EQ(dialogs().texts("okCancel"), QStringList(2, "Ce fichier existe déjà"));
     EXPECT_EQ(dialogs().texts("save"), QStringList(5, "Fichiers adhérents (*.adh)"));
 }
 
-TEST_F(FileCommandsTest, SaveQuestionBeforeOpening)
+TEST_F(FileCommandsTest, SaveQuestionBeforeOpeningAndNew)
 {
     writeMembers(path("club.adh"), {"Martin"});
     writeMembers(path("autre.adh"), {"Durand"});
@@ -134,68 +115,43 @@ TEST_F(FileCommandsTest, SaveQuestionBeforeOpening)
     EXPECT_EQ(memberNames(path("autre.adh")), QStringList{"Leroy"});
     EXPECT_EQ(firstName(form), "Martin");
     EXPECT_EQ(form.CurrentFile, path("club.adh"));
-}
 
-TEST_F(FileCommandsTest, YesForAStoreNeverSavedRunsSaveAs)
-{
-    writeMembers(path("autre.adh"), {"Durand"});
-    TMainForm form;
-    newStore(form);
-    dialogs().yesNoCancelAnswers = {Dialogs::Yes, Dialogs::Yes};
-    dialogs().saveAnswers = {QString(), path("neuf")};
-    // Save as cancelled: the command is cancelled too.
-    trigger(form, "OpenItem");
-    EXPECT_TRUE(dialogs().texts("open").isEmpty());
-    EXPECT_TRUE(form.fiche()->TestModif());
-
-    open(form, path("autre.adh"));
-    EXPECT_EQ(dialogs().texts("yesNoCancel"), QStringList(2, question(QString())));
-    EXPECT_EQ(memberNames(path("neuf.adh")), QStringList{"Neuf"});
-    EXPECT_EQ(form.CurrentFile, path("autre.adh"));
-}
-
-TEST_F(FileCommandsTest, NewAsksFirstThenEmptiesTheStore)
-{
-    writeMembers(path("club.adh"), {"Martin"});
-    TMainForm form;
-    open(form, path("club.adh"));
+    // "Nouveau" asks too, then empties the store.
     renameFirst(form, "Petit");
     dialogs().yesNoCancelAnswers = {Dialogs::Cancel, Dialogs::No};
     trigger(form, "Nouveau1Tool");
     EXPECT_EQ(form.CurrentFile, path("club.adh"));
-
     trigger(form, "Nouveau1");
-    EXPECT_TRUE(form.CurrentFile.isEmpty());
-    EXPECT_TRUE(form.fiche()->store().FileName.isEmpty());
+    EXPECT_TRUE(form.CurrentFile.isEmpty() && form.fiche()->store().FileName.isEmpty());
     EXPECT_EQ(memberNames(path("club.adh")), QStringList{"Martin"});
     EXPECT_TRUE(form.action("SaveItem")->isEnabled());
 }
 
 TEST_F(FileCommandsTest, ClosingAsksTheSaveQuestion)
 {
-    for (Dialogs::Answer last : {Dialogs::Yes, Dialogs::No}) {
-        writeMembers(path("club.adh"), {"Martin"});
+    writeMembers(path("club.adh"), {"Martin"});
+    {
         TMainForm form;
         form.show();
         open(form, path("club.adh"));
         renameFirst(form, "Petit");
-        dialogs().yesNoCancelAnswers = {Dialogs::Cancel, last};
+        dialogs().yesNoCancelAnswers = {Dialogs::Cancel, Dialogs::Yes};
         EXPECT_FALSE(form.close());
         EXPECT_TRUE(form.isVisible());
         EXPECT_TRUE(form.close());
-        EXPECT_EQ(memberNames(path("club.adh")), QStringList{last == Dialogs::Yes ? "Petit" : "Martin"});
+        EXPECT_EQ(memberNames(path("club.adh")), QStringList{"Petit"});
     }
-    EXPECT_EQ(dialogs().texts("yesNoCancel"), QStringList(4, question("club.adh")));
-
     // A store never saved: Yes runs Save as, and cancelling it keeps the frame.
     TMainForm form;
     form.show();
     newStore(form);
     dialogs().yesNoCancelAnswers = {Dialogs::Yes, Dialogs::Yes};
-    dialogs().saveAnswers = {QString(), path("neuf.adh")};
+    dialogs().saveAnswers = {QString(), path("neuf")};
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.close());
     EXPECT_EQ(memberNames(path("neuf.adh")), QStringList{"Neuf"});
+    EXPECT_EQ(dialogs().texts("yesNoCancel"),
+              (QStringList{question("club.adh"), question("club.adh"), question(QString()), question(QString())}));
 }
 
 } // namespace

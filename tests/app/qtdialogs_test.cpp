@@ -3,10 +3,8 @@
 #include "app/apptest.h"
 #include "app/ui/qtdialogs.h"
 #include "app/ui/startup.h"
-#include "support/modal.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>

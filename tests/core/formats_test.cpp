@@ -11,27 +11,14 @@
 #include <QFont>
 #include <QFontMetrics>
 
-TEST(Formats, AmountsHaveACommaAndTwoDecimals)
+TEST(Formats, AmountsHaveACommaAndTwoDecimalsRoundedHalfUpOnceBinaryNoiseIsGone)
 {
-    EXPECT_EQ(Formats::amount(0), QStringLiteral("0,00"));
-    EXPECT_EQ(Formats::amount(7), QStringLiteral("7,00"));
-    EXPECT_EQ(Formats::amount(12.5), QStringLiteral("12,50"));
-    EXPECT_EQ(Formats::amount(81.994625), QStringLiteral("81,99"));
-    EXPECT_EQ(Formats::amount(1234567.891), QStringLiteral("1234567,89"));
-    EXPECT_EQ(Formats::amount(-12.5), QStringLiteral("-12,50"));
-    EXPECT_EQ(Formats::amount(0.05), QStringLiteral("0,05"));
-    EXPECT_EQ(Formats::amount(0.004), QStringLiteral("0,00"));
-    EXPECT_EQ(Formats::amount(-0.001), QStringLiteral("0,00"));
-}
-
-TEST(Formats, AmountsRoundHalvesUpOnceBinaryNoiseIsGone)
-{
-    EXPECT_EQ(Formats::amount(12.999), QStringLiteral("13,00"));
-    EXPECT_EQ(Formats::amount(2.675), QStringLiteral("2,68"));
-    EXPECT_EQ(Formats::amount(99.995), QStringLiteral("100,00"));
-    // 13,00 held as the largest double below 13.
-    EXPECT_EQ(Formats::amount(std::nextafter(13.0, 0.0)), QStringLiteral("13,00"));
-    EXPECT_EQ(Formats::amount(-std::nextafter(0.125, 1.0)), QStringLiteral("-0,13"));
+    const std::pair<double, const char *> cases[] = {
+        {0, "0,00"}, {7, "7,00"}, {12.5, "12,50"}, {81.994625, "81,99"}, {1234567.891, "1234567,89"},
+        {-12.5, "-12,50"}, {0.05, "0,05"}, {0.004, "0,00"}, {-0.001, "0,00"}, {12.999, "13,00"}, {2.675, "2,68"},
+        {99.995, "100,00"}, {std::nextafter(13.0, 0.0), "13,00"}, {-std::nextafter(0.125, 1.0), "-0,13"}};
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(Formats::amount(value), QString::fromLatin1(text)) << value;
 }
 
 TEST(Formats, ParsingAmountsAcceptsCommaOrPointAndBlanks)
@@ -47,12 +34,10 @@ TEST(Formats, ParsingAmountsAcceptsCommaOrPointAndBlanks)
 
 TEST(Formats, TypedAmountsAreBroughtToTwoDecimals)
 {
-    EXPECT_EQ(Formats::twoDecimals(QStringLiteral("7")), QStringLiteral("7,00"));
-    EXPECT_EQ(Formats::twoDecimals(QStringLiteral("12,5")), QStringLiteral("12,50"));
-    EXPECT_EQ(Formats::twoDecimals(QStringLiteral("12,345")), QStringLiteral("12,34"));
-    EXPECT_EQ(Formats::twoDecimals(QStringLiteral("12,")), QStringLiteral("12,00"));
-    EXPECT_EQ(Formats::twoDecimals(QStringLiteral("12.5")), QStringLiteral("12,50")) << "a point is a comma";
-    EXPECT_EQ(Formats::twoDecimals(QStringLiteral("1,5.2")), QStringLiteral("1,5.")) << "only without a comma";
+    // A point is a comma, only without a comma.
+    for (const auto &[typed, shown] : {std::pair{"7", "7,00"}, {"12,5", "12,50"}, {"12,345", "12,34"}, {"12,", "12,00"},
+                                       {"12.5", "12,50"}, {"1,5.2", "1,5."}})
+        EXPECT_EQ(Formats::twoDecimals(typed), QString::fromLatin1(shown)) << typed;
 }
 
 TEST(Formats, DatesAndTimes)
@@ -72,18 +57,11 @@ TEST(Formats, DatesAndTimes)
     EXPECT_FALSE(Formats::parseTime(QStringLiteral("24:00:00"), &t));
 }
 
-TEST(Formats, CapitalsAreMadeOfAToZOnly)
+TEST(Formats, CapitalsAreMadeOfAToZOnlyAndBlockNumbersHaveFourDigits)
 {
     EXPECT_EQ(Formats::upperAZ(QStringLiteral("Orléans-sur-mer")), QStringLiteral("ORLéANS-SUR-MER"));
-    EXPECT_EQ(Formats::capitalizeAZ(QStringLiteral("élan")), QStringLiteral("élan"));
-    EXPECT_EQ(Formats::capitalizeAZ(QStringLiteral("cent")), QStringLiteral("Cent"));
-}
-
-TEST(Formats, BlockNumbersHaveFourDigits)
-{
-    EXPECT_EQ(Formats::blockNumber(0), QStringLiteral("0000"));
-    EXPECT_EQ(Formats::blockNumber(12), QStringLiteral("0012"));
-    EXPECT_EQ(Formats::blockNumber(9998), QStringLiteral("9998"));
+    EXPECT_EQ(Formats::capitalizeAZ(QStringLiteral("élan")) + Formats::capitalizeAZ("cent"), QStringLiteral("élanCent"));
+    EXPECT_EQ(Formats::blockNumber(0) + Formats::blockNumber(12) + Formats::blockNumber(9998), "000000129998");
 }
 
 TEST(RightAlign, PadsUntilTheTextIsWiderThanTheWidthLessTenPixels)

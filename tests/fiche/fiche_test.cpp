@@ -1,35 +1,10 @@
 // The record window's own routing: what it writes back before it shows
 // another record, and the state a new store starts in.
 
-#include "fiche/memberspage.h"
-#include "fiche/tfiche.h"
+#include "support/recordpages.h"
 
-#include "support/fakedialogs.h"
-
-#include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QPlainTextEdit>
-#include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTest>
-
-namespace {
-
-BlockData member(const QString &number, const QString &name)
-{
-    BlockData d;
-    d.fixed = QStringList(17, QString());
-    d.fixed[0] = number;
-    d.fixed[1] = QStringLiteral("Mme");
-    d.fixed[2] = name;
-    d.fixed[13] = QStringLiteral("12/05/1980");
-    d.fixed[15] = QStringLiteral("01/02/2027");
-    d.fixed[16] = QStringLiteral("1");
-    return d;
-}
-
-} // namespace
 
 class RecordWindowTest : public VelmoraTest
 {
@@ -41,15 +16,11 @@ protected:
     {
         VelmoraTest::SetUp();
         RecordStore &s = fiche.store();
-        s.writeBlock(Kind::Member, 0, member("10001", "Martin"));
-        s.state(Kind::Member).count = 1;
-        s.writeBlock(Kind::Member, 1, member("10002", "Dupont"));
-        s.state(Kind::Member).count = 2;
-        s.markSaved();
+        setList(s, Kind::Member, member(0, "10001", "Martin", {{17, "1"}}) + member(1, "10002", "Dupont", {{17, "1"}}));
         fiche.LitFiche();
     }
     QLineEdit *nameField() { return fiche.membersPage()->field(3); }
-    QString storedName(int n) { return fiche.store().readBlock(Kind::Member, n)->fixed[2]; }
+    QString storedName(int n) { return fiche.store().readBlock(Kind::Member, n)->field(MemberField::Nom); }
 };
 
 TEST_F(RecordWindowTest, ASearchHitKeepsWhatWasTypedInTheRecordShown)
@@ -73,11 +44,7 @@ TEST_F(RecordWindowTest, ANewStoreIsNotModifiedByShowingItsEmptyMember)
 
 TEST_F(RecordWindowTest, ImportedRecordsAreNotOverwrittenByTheRecordShown)
 {
-    const QString file = dir.filePath(QStringLiteral("liste.txt"));
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Bernard\tAlain\r\nCollin\tLucie\r\n");
-    f.close();
+    const QString file = writeFile(dir.filePath("liste.txt"), "Bernard\tAlain\r\nCollin\tLucie\r\n");
     QTest::keyClicks(nameField(), QStringLiteral("x"));
     dialogs().openAnswers = {file};
     fiche.Importer();
@@ -119,10 +86,11 @@ TEST_F(RecordWindowTest, EveryChangeOfAHeaderFieldMarksTheStoreAndTabLeavesTheRe
     fiche.show();
     QApplication::setActiveWindow(&fiche);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&fiche));
-    fiche.Partenaires();
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), "Edit17");
-    fiche.Adherents();
-    EXPECT_EQ(QApplication::focusWidget(), nameField());
+    for (const auto &[show, first] : {std::pair{&TFiche::Partenaires, "Edit17"}, {&TFiche::Activites, "Edit31"},
+                                      {&TFiche::Recus, "Edit40"}, {&TFiche::Adherents, "Edit2"}}) {
+        (fiche.*show)();
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), first);
+    }
     auto *memo = fiche.findChild<QPlainTextEdit *>("Memo1");
     memo->setFocus();
     QTest::keyClick(memo, Qt::Key_Tab);
@@ -132,11 +100,7 @@ TEST_F(RecordWindowTest, EveryChangeOfAHeaderFieldMarksTheStoreAndTabLeavesTheRe
 
 TEST_F(RecordWindowTest, TheUserIsToldWhereTheDamagedOriginalIsKept)
 {
-    const QString name = dir.filePath(QStringLiteral("club.adh"));
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("<BLOC0000>\r\n10001\r\n<BLOC0001>\r\n10002\r\n</BLOC0001>\r\n");
-    f.close();
+    const QString name = writeFile(dir.filePath("club.adh"), "<BLOC0000>\r\n10001\r\n<BLOC0001>\r\n10002\r\n</BLOC0001>\r\n");
     dialogs().yesNoAnswers = {true};
     ASSERT_TRUE(fiche.Charge(name));
     ASSERT_TRUE(fiche.Sauve(name));

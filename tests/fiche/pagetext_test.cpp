@@ -1,19 +1,10 @@
 // What a page keeps of pasted and typed text: one line per field, only
 // Windows-1252 characters, and nothing else of the user's text lost.
 
-#include "store/receipts.h"
-#include "fiche/memberspage.h"
-#include "fiche/receiptspage.h"
-#include "fiche/tfiche.h"
+#include "support/recordpages.h"
 
-#include "support/fakedialogs.h"
-
-#include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
 
 class PageTextTest : public VelmoraTest
 {

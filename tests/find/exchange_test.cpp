@@ -1,35 +1,21 @@
 #include "find/exchange.h"
 
-#include "findtestutil.h"
-#include "support/fakedialogs.h"
+#include "support/blocks.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-
-using namespace FindTest;
 
 namespace {
 
-class ExchangeTest : public VelmoraTest
+class ExchangeTest : public StoreTest
 {
 protected:
-    QString writeFile(const QString &name, const QByteArray &bytes) const
-    {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        return f.fileName();
-    }
+    QString file(const QString &name, const QByteArray &bytes) const { return writeFile(dir.filePath(name), bytes); }
     bool importFile(const QString &path, Kind kind = Kind::Member)
     {
         dialogs().openAnswers.push_back(path);
         return Exchange::Importer(store, kind);
     }
-    void setMembers(const QList<QStringList> &blocks)
-    {
-        store.MemberLines() = listOf(blocks);
-        store.state(Kind::Member).count = int(blocks.size());
-    }
+    void setMembers(const QList<QStringList> &blocks) { setList(store, Kind::Member, listOf(blocks).toStringList()); }
 
     // An imported block: code, empty title or company, the fields, 20 empty lines.
     static QStringList imported(int n, int code, const QStringList &fields)
@@ -38,8 +24,6 @@ protected:
                + QStringList(20, QString()) + QStringList{RecordStore::closeTag(n)};
     }
 
-    QTemporaryDir dir;
-    RecordStore store;
 };
 
 const QStringList kDupont{"Dupont", "Hélène", "1 rue Haute", "Bât. B", "69001", "Lyon", "04 78 00"};
@@ -61,9 +45,7 @@ TEST_F(ExchangeTest, ExportThenImportAddsCopiesWithNewNumbers)
     dialogs().saveAnswers.push_back(out);
     ASSERT_TRUE(Exchange::Exporter(store, Kind::Member));
     EXPECT_EQ(dialogs().texts("save"), QStringList{"Fichers texte (*.txt)"});
-    QFile file(out);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("Roux\t\t1 rue\t\t\t\t\r\n"
+    EXPECT_EQ(readFile(out), QByteArray("Roux\t\t1 rue\t\t\t\t\r\n"
                                          "Dupont\tH\xe9l\xe8ne\t1 rue Haute\tB\xe2t. B\t69001\tLyon\t04 78 00\r\n"
                                          "Court\t\t\t\t\t\t\r\n"));
 
@@ -80,7 +62,7 @@ TEST_F(ExchangeTest, ExportThenImportAddsCopiesWithNewNumbers)
 
 TEST_F(ExchangeTest, FieldsAreSplitAtEachTab)
 {
-    ASSERT_TRUE(importFile(writeFile("in.txt", "Seul\nA\t\tC\r\n\r1\t2\t3\t4\t5\t6\t7\tHuit\n")));
+    ASSERT_TRUE(importFile(file("in.txt", "Seul\nA\t\tC\r\n\r1\t2\t3\t4\t5\t6\t7\tHuit\n")));
     EXPECT_EQ(blockOf(store.MemberLines(), 0), imported(0, 10001, {"Seul"}));
     EXPECT_EQ(blockOf(store.MemberLines(), 1), imported(1, 10002, {"A", "", "C"}));
     EXPECT_EQ(blockOf(store.MemberLines(), 2), imported(2, 10003, {""}));
@@ -96,7 +78,7 @@ TEST_F(ExchangeTest, TheRecordBoundTruncatesTheImport)
     for (int n = 0; n < 9995; ++n)
         blocks.append(member(n, QString::number(10001 + n), "M"));
     setMembers(blocks);
-    ASSERT_TRUE(importFile(writeFile("big.txt", "N0\nN1\nN2\nN3\nN4\nN5\nN6\nN7\nN8\nN9\n")));
+    ASSERT_TRUE(importFile(file("big.txt", "N0\nN1\nN2\nN3\nN4\nN5\nN6\nN7\nN8\nN9\n")));
     EXPECT_EQ(dialogs().texts("message"), QStringList{"Trop de lignes, le fichier a été tronqué"});
     EXPECT_EQ(store.countTags(Kind::Member), 9998);
     EXPECT_EQ(store.state(Kind::Member).count, 9998);
@@ -112,10 +94,10 @@ TEST_F(ExchangeTest, Utf8AndWindows1252FilesGiveTheSameRecords)
         be += QByteArray(1, char(c.unicode() >> 8)) + char(c.unicode() & 0xff);
     }
     // Spreadsheets' "Unicode text" is UTF-16, with or without its byte-order mark.
-    const QString names[] = {writeFile("w.txt", "Lef\xe8vre\t\xc9tienne\n\x8cuvre\tZo\xeb\n"),
-                             writeFile("u.txt", text.toUtf8()), writeFile("b.txt", "\xef\xbb\xbf" + text.toUtf8()),
-                             writeFile("le.txt", "\xff\xfe" + le), writeFile("be.txt", "\xfe\xff" + be),
-                             writeFile("nobom.txt", le)};
+    const QString names[] = {file("w.txt", "Lef\xe8vre\t\xc9tienne\n\x8cuvre\tZo\xeb\n"),
+                             file("u.txt", text.toUtf8()), file("b.txt", "\xef\xbb\xbf" + text.toUtf8()),
+                             file("le.txt", "\xff\xfe" + le), file("be.txt", "\xfe\xff" + be),
+                             file("nobom.txt", le)};
     ASSERT_TRUE(importFile(names[0]));
     EXPECT_EQ(blockOf(store.MemberLines(), 0), imported(0, 10001, {"Lefèvre", "Étienne"}));
     const RecordList expected = store.MemberLines();
@@ -128,10 +110,10 @@ TEST_F(ExchangeTest, Utf8AndWindows1252FilesGiveTheSameRecords)
 
 TEST_F(ExchangeTest, LinesThatCannotBeStoredAreLeftOutAndListed)
 {
-    ASSERT_TRUE(importFile(writeFile("u.txt", QByteArray("M\xc3\xbcller\n\xc5\x81ukasz\nRoux\n\xe6\x97\xa5\n"
+    ASSERT_TRUE(importFile(file("u.txt", QByteArray("M\xc3\xbcller\n\xc5\x81ukasz\nRoux\n\xe6\x97\xa5\n"
                                                          "Nul\0l\n", 31))));
     // A store file chosen by mistake must not bring its tags into the list.
-    ASSERT_TRUE(importFile(writeFile("club.txt", "<BLOC0000>\r\nDupont\r\nx\t</bloc0000>\r\n")));
+    ASSERT_TRUE(importFile(file("club.txt", "<BLOC0000>\r\nDupont\r\nx\t</bloc0000>\r\n")));
     EXPECT_EQ(dialogs().texts("message"), (QStringList{"Lignes non importées (caractères non pris en charge) : 2, 4, 5",
                                                        "Lignes non importées (balises de fiche) : 1, 3"}));
     EXPECT_EQ(store.MemberLines().toStringList(),
@@ -140,7 +122,7 @@ TEST_F(ExchangeTest, LinesThatCannotBeStoredAreLeftOutAndListed)
 
 TEST_F(ExchangeTest, ACountOfOneKeepsARealFirstRecord)
 {
-    const QString p = writeFile("in.txt", "Neuf\r\n");
+    const QString p = file("in.txt", "Neuf\r\n");
     const QStringList existing = member(0, "10001", "Ancien");
     setMembers({existing});
     ASSERT_TRUE(importFile(p));
@@ -166,9 +148,8 @@ TEST_F(ExchangeTest, ACountOfOneKeepsARealFirstRecord)
 
 TEST_F(ExchangeTest, PartnersAreExchangedAndOtherPagesNot)
 {
-    const QString p = writeFile("in.txt", "Durand\tPaul\n");
-    store.PartnerLines() = listOf({block(Kind::Partner, 0, {{1, "10040"}, {2, "Acme"}})});
-    store.state(Kind::Partner).count = 1;
+    const QString p = file("in.txt", "Durand\tPaul\n");
+    setList(store, Kind::Partner, block(Kind::Partner, 0, {{1, "10040"}, {2, "Acme"}}));
     ASSERT_TRUE(importFile(p, Kind::Partner));
     EXPECT_EQ(blockOf(store.PartnerLines(), 1), imported(1, 10041, {"Durand", "Paul"}));
     store.markSaved();

@@ -1,9 +1,6 @@
 #include "find/lists.h"
 
-#include "findtestutil.h"
-#include "support/fakedialogs.h"
-
-using namespace FindTest;
+#include "support/blocks.h"
 
 namespace {
 
@@ -26,9 +23,7 @@ Lists::GridRows rowsOf(const RecordList &lines, Kind kind = Kind::Member)
     return Lists::gridRows(lines, *Lists::gridLayout(kind));
 }
 
-class ListsTest : public VelmoraTest
-{
-};
+using ListsTest = VelmoraTest;
 
 } // namespace
 

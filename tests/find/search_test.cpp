@@ -1,9 +1,6 @@
 #include "find/search.h"
 
-#include "findtestutil.h"
-#include "support/fakedialogs.h"
-
-using namespace FindTest;
+#include "support/blocks.h"
 
 namespace {
 

@@ -1,10 +1,7 @@
 #include "find/sort.h"
 
 #include "core/collation.h"
-#include "findtestutil.h"
-#include "support/fakedialogs.h"
-
-using namespace FindTest;
+#include "support/blocks.h"
 
 namespace {
 
@@ -18,11 +15,7 @@ QStringList renumbered(const QList<QStringList> &blocks)
     return out;
 }
 
-class SortTest : public VelmoraTest
-{
-protected:
-    RecordStore store;
-};
+using SortTest = StoreTest;
 
 } // namespace
 

@@ -3,8 +3,7 @@
 #include "find/ui/tfliste.h"
 #include "find/ui/ttri.h"
 
-#include "findtestutil.h"
-#include "support/fakedialogs.h"
+#include "support/blocks.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -15,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-using namespace FindTest;
+#include <functional>
 
 namespace {
 
@@ -34,15 +33,17 @@ void click(QWidget *window, const char *name)
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
-class WindowsTest : public VelmoraTest
-{
-};
+using WindowsTest = VelmoraTest;
 
 } // namespace
 
 TEST_F(WindowsTest, SortDialogGivesTheItemOnlyThroughOK)
 {
     EXPECT_EQ(TTri2().findChildren<QRadioButton *>().value(1)->text(), "Société");
+    // OK, Annuler, Escape, the window closed.
+    const std::function<void(TTri &)> ways[] = {[](TTri &d) { click(&d, "Button2"); }, [](TTri &d) { click(&d, "Button1"); },
+                                                [](TTri &d) { QTest::keyClick(&d, Qt::Key_Escape); },
+                                                [](TTri &d) { d.close(); }};
     for (int way = 0; way < 4; ++way) {
         TTri dialog;
         EXPECT_EQ(dialog.windowTitle() + '|' + dialog.findChild<QGroupBox *>("RadioGroup1")->title(), "Trier|Trier par");
@@ -51,14 +52,7 @@ TEST_F(WindowsTest, SortDialogGivesTheItemOnlyThroughOK)
         EXPECT_TRUE(radios[0]->isChecked());
         dialog.show();
         radios[2]->click();
-        if (way == 0)
-            click(&dialog, "Button2");
-        else if (way == 1)
-            click(&dialog, "Button1");
-        else if (way == 2)
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        else
-            dialog.close();
+        ways[way](dialog);
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(dialog.Result(), way == 0 ? 2 : -1) << "way " << way;
     }
@@ -117,8 +111,7 @@ TEST_F(WindowsTest, ReceiptListReordersAndEscapeKeepsTheCurrentReceipt)
     QTest::keyClick(escaped.list(), Qt::Key_Escape);
     EXPECT_FALSE(escaped.isVisible());
     EXPECT_EQ(escaped.Result(store), -1);
-    EXPECT_EQ(store.ReceiptLines(), before);
-    EXPECT_FALSE(store.TestModif());
+    EXPECT_TRUE(store.ReceiptLines() == before && !store.TestModif());
 
     TFactListe moved;
     moved.Init(store.ReceiptLines());
@@ -130,9 +123,7 @@ TEST_F(WindowsTest, ReceiptListReordersAndEscapeKeepsTheCurrentReceipt)
     QTest::keyClick(moved.list(), Qt::Key_Return);
     EXPECT_FALSE(moved.isVisible());
     EXPECT_EQ(moved.Result(store), 0);
-    EXPECT_TRUE(store.TestModif());
     EXPECT_EQ(blockOf(store.ReceiptLines(), 0).value(5), "B");
-    EXPECT_EQ(store.state(Kind::Receipt).current, 0);
 
     TFactListe fermer;
     fermer.Init(store.ReceiptLines());

@@ -100,15 +100,12 @@ TEST_F(SettingsDialogsTest, SettingsFieldsKeepOnlyWhatTheFileLineHolds)
 
 TEST_F(SettingsDialogsTest, BureauShowsItsLinesAndOnlyOkRebuildsThem)
 {
-    QStringList filled(9), bad(9);
+    QStringList filled(9);
     filled[0] = "01/09/2025\t31/08/2026";
     filled[1] = "Dupont\t01 02";
     filled[3] = "Martin sans tabulation";
     filled[8] = "\t06 00";
-    bad[0] = "1er septembre\t31/08/2026";
-    bad[2] = "Durand\t07";
     const QString today = "15/03/2026";
-    const QStringList empty(16);
     // The lines, how the dialog closes after "Autre" is typed as vice president,
     // the dates and sixteen edits shown, the lines kept (empty: unchanged).
     const struct
@@ -117,16 +114,14 @@ TEST_F(SettingsDialogsTest, BureauShowsItsLinesAndOnlyOkRebuildsThem)
         const char *how;
         QStringList shown, kept;
     } cases[] = {
-        {QStringList(9), "Button2", QStringList{today, today} + empty,
+        {QStringList(9), "Button2", QStringList{today, today} + QStringList(16),
          QStringList{today + "\t" + today, "\t", "Autre\t"} + QStringList(6, "\t")},
         {filled, "Button2",
          {"01/09/2025", "31/08/2026", "Dupont", "", "", "", "", "", "", "", "01 02", "", "", "", "", "", "", "06 00"},
          QStringList{filled[0], filled[1], "Autre\t"} + QStringList(5, "\t") + QStringList{filled[8]}},
-        // A bad date is ignored without a word, then repaired by "OK".
-        {bad, "Button1", QStringList{today, today, "", "Durand"} + QStringList(7) + QStringList{"07"} + QStringList(6),
-         {}},
-        {bad, "Escape", {}, {}},
-        {bad, "Button2", {}, QStringList{today + "\t" + today, "\t", "Autre\t07"} + QStringList(6, "\t")}};
+        {filled, "Button1",
+         {"01/09/2025", "31/08/2026", "Dupont", "", "", "", "", "", "", "", "01 02", "", "", "", "", "", "", "06 00"},
+         {}}};
     for (const auto &c : cases) {
         QStringList bureau = c.lines;
         QStringList shown;
@@ -143,9 +138,7 @@ TEST_F(SettingsDialogsTest, BureauShowsItsLinesAndOnlyOkRebuildsThem)
                 finish(w, c.how, "Edit2");
             },
             [&] { return openBureau(nullptr, bureau); });
-        if (!c.shown.isEmpty()) {
-            EXPECT_EQ(shown, c.shown) << c.how;
-        }
+        EXPECT_EQ(shown, c.shown) << c.how;
         EXPECT_EQ(replaced, !c.kept.isEmpty()) << c.how;
         EXPECT_EQ(bureau, c.kept.isEmpty() ? c.lines : c.kept) << c.how;
     }
@@ -195,8 +188,6 @@ TEST_F(SettingsDialogsTest, OpenTypesKeepsEveryChangeAtClosing)
         ModalWatcher watcher([&](QWidget *w) {
             label = child<QLabel>(w, "Label1")->text();
             auto &c = *static_cast<TCombo *>(w);
-            pick(c, 0);
-            QTest::keyClick(c.list(), Qt::Key_Delete);
             QTest::keyClicks(c.edit(), "Repas");
             QTest::keyClick(c.edit(), Qt::Key_Return);
             finish(w, how);
@@ -204,7 +195,7 @@ TEST_F(SettingsDialogsTest, OpenTypesKeepsEveryChangeAtClosing)
         openTypes(nullptr, types);
         EXPECT_EQ(watcher.seenTitle(), "Les types d'activités");
         EXPECT_EQ(label, "Type");
-        EXPECT_EQ(types, (QStringList{"Sortie", "Repas"})) << how;
+        EXPECT_EQ(types, (QStringList{"Stage", "Sortie", "Repas"})) << how;
     }
 }
 

@@ -2,13 +2,9 @@
 // random order: opening repairs them, and what the program then saves it
 // opens again as it was, without another repair.
 
-#include "store/recordstore.h"
+#include "support/blocks.h"
 
-#include "support/fakedialogs.h"
-
-#include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include <map>
 
@@ -41,20 +37,15 @@ std::map<std::pair<int, int>, BlockData> records(const RecordStore &store)
 
 } // namespace
 
-class DamagedStoreTest : public VelmoraTest
-{
-};
+using DamagedStoreTest = VelmoraTest;
 
 TEST_F(DamagedStoreTest, WhatARepairedStoreSavesOpensAgainUnchangedAndUnrepaired)
 {
     QRandomGenerator g(1234);
     QTemporaryDir dir;
     for (int round = 0; round < 400; ++round) {
-        for (const char *ext : {"adh", "par", "atv", "rcu", "jnl"}) {
-            QFile f(dir.filePath(QStringLiteral("s.") + ext));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(randomStore(g));
-        }
+        for (const char *ext : {"adh", "par", "atv", "rcu", "jnl"})
+            writeFile(dir.filePath(QStringLiteral("s.") + ext), randomStore(g));
         dialogs().reset();
         dialogs().yesNoAnswers = {true};
         RecordStore first;
@@ -81,13 +72,8 @@ TEST_F(DamagedStoreTest, WhatARepairedStoreSavesOpensAgainUnchangedAndUnrepaired
 TEST_F(DamagedStoreTest, AReceiptFileOpeningWithAStrayClosingTagKeepsItsReceipt)
 {
     QTemporaryDir dir;
-    QFile f(dir.filePath("s.rcu"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("</BLOC0000>\r\n<BLOC0000>\r\nNUMR202603001\r\n15/03/2026\r\n</BLOC0000>\r\n");
-    f.close();
-    QFile m(dir.filePath("s.adh"));
-    ASSERT_TRUE(m.open(QIODevice::WriteOnly));
-    m.close();
+    writeFile(dir.filePath("s.rcu"), "</BLOC0000>\r\n<BLOC0000>\r\nNUMR202603001\r\n15/03/2026\r\n</BLOC0000>\r\n");
+    writeFile(dir.filePath("s.adh"), "");
     RecordStore store;
     ASSERT_TRUE(store.Charge(dir.filePath("s.adh")));
     QString error;

@@ -1,72 +1,31 @@
 // Checks and repairs at loading, compaction at saving, renumbering after a
 // deletion.
 
-#include "store/recordstore.h"
-
-#include "support/fakedialogs.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "support/blocks.h"
 
 #include <sys/stat.h>
 
 namespace {
 
-QStringList block(int n, const QStringList &body, bool closed = true)
-{
-    QStringList out{RecordStore::openTag(n)};
-    out += body;
-    if (closed)
-        out.append(RecordStore::closeTag(n));
-    return out;
-}
-
-QByteArray crlf(const QStringList &lines)
-{
-    QByteArray out;
-    for (const QString &l : lines)
-        out += l.toLatin1() + "\r\n";
-    return out;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<absent>");
-    return f.readAll();
-}
-
 const QString kAltered = QStringLiteral("Le fichier a été altéré. Restaurer ?");
 const QString kLost = QStringLiteral("Des fichiers ont été altérés\r\nVérifiez s'il n'y a pas eu perte de données");
 
-} // namespace
-
-class MaintenanceTest : public VelmoraTest
+class MaintenanceTest : public StoreTest
 {
 protected:
-    RecordStore store;
-    void setList(Kind k, const QStringList &lines)
-    {
-        store.lines(k).setStringList(lines);
-        store.state(k).count = store.countTags(k);
-    }
+    void setList(Kind k, const QStringList &lines) { ::setList(store, k, lines); }
     QStringList list(Kind k) { return store.lines(k).toStringList(); }
 };
 
-TEST_F(MaintenanceTest, ASoundListIsLeftAloneWithoutAQuestion)
-{
-    const QStringList lines = block(0, {"a"}) + QStringList{" "} + block(1, {"b"});
-    setList(Kind::Member, lines);
-    store.Verif();
-    EXPECT_EQ(list(Kind::Member), lines);
-    EXPECT_FALSE(store.TestModif());
-    EXPECT_TRUE(dialogs().calls.isEmpty());
-}
+} // namespace
 
 TEST_F(MaintenanceTest, ARestoreClosesEveryBlockAndKeepsTheRecordsAfterALostClosingTag)
 {
+    const QStringList sound = block(0, {"a"}) + QStringList{" "} + block(1, {"b"});
+    setList(Kind::Member, sound);
+    store.Verif();
+    EXPECT_EQ(list(Kind::Member), sound);
+    EXPECT_TRUE(dialogs().calls.isEmpty() && !store.TestModif()) << "a sound list is left alone";
     // Block 0 lost its closing tag: it ends where block 1 opens, and the
     // restore closes it without taking 1 and 2 into it.
     setList(Kind::Member, block(0, {"a"}, false) + block(1, {"b", "c"}) + block(2, {"d"}));
@@ -110,6 +69,12 @@ TEST_F(MaintenanceTest, EveryKindWritesBackABlockWithoutClosingTagWithoutTouchin
         EXPECT_EQ(store.readBlock(kind, 0)->field(1), "modifié") << k;
         EXPECT_TRUE(RecordStore::isSound(store.lines(kind))) << k;
     }
+    // The last block without its closing tag runs to the end of the list.
+    setList(Kind::Member, block(0, QStringList(17, "x") + QStringList{"MEMOfin"}, false));
+    const BlockData last = *store.readBlock(Kind::Member, 0);
+    EXPECT_EQ(last.memo, QStringList{"fin"});
+    store.writeBlock(Kind::Member, 0, last);
+    EXPECT_EQ(list(Kind::Member), block(0, QStringList(17, "x") + QStringList{"MEMOfin"}));
 }
 
 TEST_F(MaintenanceTest, ARestoreKeepsTheFirstCopyOfEveryNumberInNumberOrderWithoutGaps)
@@ -123,16 +88,6 @@ TEST_F(MaintenanceTest, ARestoreKeepsTheFirstCopyOfEveryNumberInNumberOrderWitho
     EXPECT_EQ(dialogs().texts("message"), QStringList{kLost});
     EXPECT_EQ(list(Kind::Partner), block(0, {"zero", "entre"}) + block(1, {"deux"}) + block(2, {"trois"}));
     EXPECT_EQ(store.state(Kind::Partner).count, 3);
-}
-
-TEST_F(MaintenanceTest, ActivitiesAndReceiptsAreRestoredAfterTheSameMessage)
-{
-    setList(Kind::Activity, block(0, {"x"}, false));
-    store.Verif3();
-    setList(Kind::Receipt, block(0, {"x"}) + QStringList{"</BLOC0009>"});
-    store.Verif4();
-    EXPECT_EQ(dialogs().texts("message"), (QStringList{kLost, kLost}));
-    EXPECT_EQ(list(Kind::Receipt), block(0, {"x"}));
 }
 
 TEST_F(MaintenanceTest, MalformedTagsAreDamageAndLowerCaseTagsAreMadeCapitals)
@@ -152,7 +107,6 @@ TEST_F(MaintenanceTest, MalformedTagsAreDamageAndLowerCaseTagsAreMadeCapitals)
 TEST_F(MaintenanceTest, DuplicatesLoseTheirFirstCopyOnly)
 {
     setList(Kind::Member, block(0, {"a"}) + block(1, {"premier"}) + block(1, {"second"}) + block(2, {"c"}));
-    ASSERT_EQ(store.state(Kind::Member).count, 4);
     store.Doublons();
     EXPECT_EQ(list(Kind::Member), block(0, {"a"}) + block(1, {"second"}) + block(2, {"c"}));
     EXPECT_EQ(store.state(Kind::Member).count, 4);
@@ -161,108 +115,64 @@ TEST_F(MaintenanceTest, DuplicatesLoseTheirFirstCopyOnly)
     setList(Kind::Receipt, block(0, {"1"}) + block(0, {"2"}) + block(0, {"3"}));
     store.Doublons4();
     EXPECT_EQ(list(Kind::Receipt), block(0, {"2"}) + block(0, {"3"}));
+
+    // A tag that is not a number stops the removal; numbers at or above the
+    // count are not counted.
+    for (const QStringList &lines : {block(0, {"a"}) + block(0, {"b"}) + QStringList{"<BLOCxyz>", "</BLOCxyz>"},
+                                     block(0, {"a"}) + block(5, {"x"}) + block(5, {"y"})}) {
+        setList(Kind::Member, lines);
+        store.Doublons();
+        EXPECT_EQ(list(Kind::Member), lines);
+    }
 }
 
-TEST_F(MaintenanceTest, ATagThatIsNotANumberStopsTheDuplicateRemoval)
+TEST_F(MaintenanceTest, DeletingRenumbersTheBlocksAfterItInTheirPlaces)
 {
-    const QStringList lines = block(0, {"a"}) + block(0, {"b"}) + QStringList{"<BLOCxyz>", "</BLOCxyz>"};
-    setList(Kind::Member, lines);
-    store.Doublons();
-    EXPECT_EQ(list(Kind::Member), lines);
-}
-
-TEST_F(MaintenanceTest, NumbersAtOrAboveTheCountAreNotCounted)
-{
-    const QStringList lines = block(0, {"a"}) + block(5, {"x"}) + block(5, {"y"});
-    setList(Kind::Member, lines);
-    store.Doublons();
-    EXPECT_EQ(list(Kind::Member), lines);
-}
-
-TEST_F(MaintenanceTest, DeletingABlockAtTheEndTakesItsClosingTag)
-{
-    setList(Kind::Member, block(0, {"a"}) + block(1, {"b", "c"}));
-    store.SupBloc(1);
-    EXPECT_EQ(list(Kind::Member), block(0, {"a"}));
-}
-
-TEST_F(MaintenanceTest, CompactingDropsOnlyWhatStandsBeforeTheFirstBlock)
-{
-    setList(Kind::Activity, QStringList{" ", "", "texte"} + block(0, {"a"}) + QStringList{" "} + block(1, {"b"}));
-    store.Squize3();
-    EXPECT_EQ(list(Kind::Activity), block(0, {"a"}) + QStringList{" "} + block(1, {"b"}));
-    setList(Kind::Activity, {" ", " "});
-    store.Squize3();
-    EXPECT_TRUE(list(Kind::Activity).isEmpty());
-}
-
-TEST_F(MaintenanceTest, RenumberingClosesTheGapAfterADeletion)
-{
-    QStringList lines;
-    for (int n = 0; n < 8; ++n)
-        lines += block(n, {QString::number(n)});
-    setList(Kind::Member, lines);
-    store.state(Kind::Member).current = 5;
+    const QStringList head = block(0, {"0"}) + block(1, {"1"}) + block(2, {"2"}) + block(3, {"3"});
+    setList(Kind::Member, head + block(7, {"7"}) + QStringList{" "} + block(5, {"5"}) + block(6, {"6"}) + block(4, {"4"}));
+    store.state(Kind::Member).current = 4;
     store.Supprime(Kind::Member);
-    QStringList expected;
-    for (int n = 0; n < 7; ++n)
-        expected += block(n, {QString::number(n < 5 ? n : n + 1)});
-    EXPECT_EQ(list(Kind::Member), expected);
+    EXPECT_EQ(list(Kind::Member), head + block(6, {"7"}) + QStringList{" "} + block(4, {"5"}) + block(5, {"6"}));
     EXPECT_EQ(store.state(Kind::Member).count, 7);
-    EXPECT_EQ(store.state(Kind::Member).current, 5);
+    EXPECT_EQ(store.state(Kind::Member).current, 4);
     EXPECT_TRUE(store.TestModif());
-
+    // The last one: the index stays within the records.
     store.state(Kind::Member).current = 6;
     store.Supprime(Kind::Member);
     EXPECT_EQ(store.state(Kind::Member).current, 5);
-}
+    EXPECT_EQ(list(Kind::Member), head + QStringList{" "} + block(4, {"5"}) + block(5, {"6"}));
 
-TEST_F(MaintenanceTest, DeletingTheOnlyRecordKeepsACountOfOne)
-{
+    // The only record: a count of one stays, the index stays on 0, never -1.
     setList(Kind::Partner, block(0, {"seul"}));
     store.Supprime(Kind::Partner);
     EXPECT_TRUE(list(Kind::Partner).isEmpty());
     EXPECT_EQ(store.state(Kind::Partner).count, 1);
-    EXPECT_EQ(store.state(Kind::Partner).current, 0);
-    // Nothing there and nothing counted: the index stays on 0, never -1.
     store.state(Kind::Partner).count = 0;
     store.Supprime(Kind::Partner);
     EXPECT_EQ(store.state(Kind::Partner).current, 0);
 }
 
-class RepairAtLoadingTest : public MaintenanceTest
+TEST_F(MaintenanceTest, LoadingChecksEveryKindInOrder)
 {
-protected:
-    QTemporaryDir dir;
-    QString path(const QString &name) const { return dir.filePath(name); }
-    void write(const QString &name, const QStringList &lines)
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(crlf(lines));
-    }
-};
-
-TEST_F(RepairAtLoadingTest, LoadingChecksEveryKindInOrder)
-{
-    write("club.adh", block(0, {"a"}, false));
-    write("club.par", block(0, {"p"}) + QStringList{"</BLOC0000>"});
-    write("club.atv", block(0, {"x"}) + block(1, {"y"}) + block(1, {"z"}));
-    write("club.rcu", block(0, {"r"}, false));
+    writeFile(path("club.adh"), crlf(block(0, {"a"}, false)));
+    writeFile(path("club.par"), crlf(block(0, {"x"}) + block(1, {"y"}) + block(1, {"z"})));
+    writeFile(path("club.atv"), crlf(block(0, {"p"}) + block(1, {"q"}, false)));
+    writeFile(path("club.rcu"), crlf(block(0, {"r"}) + QStringList{"</BLOC0009>"}));
     dialogs().yesNoAnswers = {true};
     ASSERT_TRUE(store.Charge(path("club.adh")));
     EXPECT_EQ(dialogs().texts("yesNo"), QStringList{kAltered});
     EXPECT_EQ(dialogs().texts("message"), (QStringList{kLost, kLost}));
-    EXPECT_EQ(list(Kind::Activity), block(0, {"x"}) + block(1, {"z"}));
-    EXPECT_EQ(store.state(Kind::Activity).count, 3);
+    EXPECT_EQ(list(Kind::Partner), block(0, {"x"}) + block(1, {"z"}));
+    EXPECT_EQ(list(Kind::Activity), block(0, {"p"}) + block(1, {"q"}));
+    EXPECT_EQ(list(Kind::Receipt), block(0, {"r"}));
     EXPECT_TRUE(store.TestModif());
 }
 
-TEST_F(RepairAtLoadingTest, TheFirstSaveAfterARepairKeepsTheDamagedOriginals)
+TEST_F(MaintenanceTest, TheFirstSaveAfterARepairKeepsTheDamagedOriginals)
 {
     const QStringList partners = block(1, {"un"}) + QStringList{"</BLOC0001>"} + block(0, {"zero"});
-    write("club.adh", block(0, {"a"}) + block(0, {"a bis"}));
-    write("club.par", partners);
+    writeFile(path("club.adh"), crlf(block(0, {"a"}) + block(0, {"a bis"})));
+    writeFile(path("club.par"), crlf(partners));
     ASSERT_TRUE(store.Charge(path("club.adh")));
     QString error;
     ASSERT_TRUE(store.Sauve(path("club.adh"), &error));
@@ -276,11 +186,20 @@ TEST_F(RepairAtLoadingTest, TheFirstSaveAfterARepairKeepsTheDamagedOriginals)
     store.markModified();
     ASSERT_TRUE(store.Sauve(path("club.adh"), &error));
     EXPECT_FALSE(QFile::exists(path("club.par.bak")));
+
+    // A refused restore leaves nothing to back up.
+    writeFile(path("club.adh"), crlf(block(0, {"a"}, false)));
+    dialogs().yesNoAnswers = {false};
+    ASSERT_TRUE(store.Charge(path("club.adh")));
+    EXPECT_FALSE(store.TestModif());
+    store.markModified();
+    ASSERT_TRUE(store.Sauve(path("club.adh"), &error));
+    EXPECT_EQ(readFile(path("club.adh.bak")), crlf(block(0, {"a"}) + block(0, {"a bis"})));
 }
 
-TEST_F(RepairAtLoadingTest, AGapInTheNumbersIsClosedSoEveryRecordCanBeReached)
+TEST_F(MaintenanceTest, AGapInTheNumbersIsClosedAtLoadingAndAFolderOrAPipeIsUnreadable)
 {
-    write("club.adh", block(0, {"a"}) + block(1, {"b"}) + block(3, {"d"}));
+    writeFile(path("club.adh"), crlf(block(0, {"a"}) + block(1, {"b"}) + block(3, {"d"})));
     ASSERT_TRUE(store.Charge(path("club.adh")));
     EXPECT_TRUE(dialogs().calls.isEmpty());
     EXPECT_EQ(store.state(Kind::Member).count, 3);
@@ -289,28 +208,13 @@ TEST_F(RepairAtLoadingTest, AGapInTheNumbersIsClosedSoEveryRecordCanBeReached)
     ASSERT_TRUE(store.Ajout(Kind::Member));
     EXPECT_EQ(store.state(Kind::Member).current, 3);
     EXPECT_FALSE(store.readBlock(Kind::Member, 3));
-}
 
-TEST_F(RepairAtLoadingTest, AFolderOrAPipeWhereAStoreFileShouldBeIsUnreadable)
-{
+    // A folder or a pipe where a store file should be is unreadable.
     ASSERT_TRUE(QDir(dir.path()).mkdir("dossier.adh"));
-    write("club.adh", block(0, {"a"}));
     ASSERT_EQ(::mkfifo(path("club.par").toLocal8Bit().constData(), 0600), 0);
     for (const QString &name : {QStringLiteral("dossier.adh"), QStringLiteral("club.adh")}) {
         dialogs().reset();
         EXPECT_FALSE(store.Charge(path(name)));
         EXPECT_EQ(dialogs().texts("error").size(), 1) << name.toStdString();
     }
-}
-
-TEST_F(RepairAtLoadingTest, ARefusedRestoreLeavesNothingToBackUp)
-{
-    write("club.adh", block(0, {"a"}, false));
-    dialogs().yesNoAnswers = {false};
-    ASSERT_TRUE(store.Charge(path("club.adh")));
-    EXPECT_FALSE(store.TestModif());
-    store.markModified();
-    QString error;
-    ASSERT_TRUE(store.Sauve(path("club.adh"), &error));
-    EXPECT_FALSE(QFile::exists(path("club.adh.bak")));
 }

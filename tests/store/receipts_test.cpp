@@ -1,8 +1,7 @@
 #include "core/clock.h"
 #include "store/receipts.h"
-#include "store/recordstore.h"
 
-#include "support/fakedialogs.h"
+#include "support/blocks.h"
 
 namespace {
 
@@ -14,11 +13,8 @@ protected:
     {
         QStringList lines;
         for (int i = 0; i < numbers.size(); ++i)
-            lines += RecordStore::blockLines(Kind::Receipt, numbers[i],
-                                             BlockData{{line1s.value(i, "NUMR202601001"), "01/03/2026", "Espèces",
-                                                        "Reçu", "Payeur", "", "", ""}, {}, {}, {}});
-        s.ReceiptLines().setStringList(lines);
-        s.state(Kind::Receipt).count = s.countTags(Kind::Receipt);
+            lines += block(Kind::Receipt, numbers[i], {{1, line1s.value(i, "NUMR202601001")}, {5, "Payeur"}});
+        setList(s, Kind::Receipt, lines);
     }
     RecordStore s;
 };

@@ -1,30 +1,14 @@
 #include "store/settingsfiles.h"
 
-#include "support/fakedialogs.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include "support/blocks.h"
 
 namespace {
 
-class SettingsFilesTest : public VelmoraTest
+class SettingsFilesTest : public StoreTest
 {
 protected:
-    QString file(const QString &name) const { return QDir(dir.path()).filePath(name); }
-    void put(const QString &name, const QByteArray &bytes)
-    {
-        QFile f(file(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray bytesOf(const QString &name) const
-    {
-        QFile f(file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
-
-    QTemporaryDir dir;
+    void put(const QString &name, const QByteArray &bytes) { writeFile(path(name), bytes); }
+    QByteArray bytesOf(const QString &name) const { return readFile(path(name)); }
     SettingsFiles s;
 };
 
@@ -109,7 +93,7 @@ TEST_F(SettingsFilesTest, TypesFollowTheSectionLine)
     EXPECT_TRUE(s.SauveCombo(dir.path()));
     EXPECT_EQ(bytesOf("Velmora.cbx"), written);
 
-    QFile::remove(file("Velmora.cbx"));
+    QFile::remove(path("Velmora.cbx"));
     EXPECT_TRUE(s.ChargeCombo(dir.path()));
     EXPECT_EQ(s.Types.size(), 4) << "a missing file changes nothing";
 }

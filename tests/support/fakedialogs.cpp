@@ -4,6 +4,24 @@
 
 #include "core/clock.h"
 
+namespace {
+
+// The next scripted answer; a question nobody scripted fails the test and
+// gets the fallback.
+template <typename T>
+T next(std::deque<T> &answers, const char *what, T fallback, const QString &text = QString())
+{
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected " << what << ": " << text.toStdString();
+        return fallback;
+    }
+    T a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+} // namespace
+
 void FakeDialogs::message(const QString &text)
 {
     calls.append({QStringLiteral("message"), text});
@@ -17,48 +35,25 @@ void FakeDialogs::error(const QString &text)
 Dialogs::Answer FakeDialogs::yesNoCancel(const QString &text)
 {
     calls.append({QStringLiteral("yesNoCancel"), text});
-    if (yesNoCancelAnswers.empty()) {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return Cancel;
-    }
-    const Answer a = yesNoCancelAnswers.front();
-    yesNoCancelAnswers.pop_front();
-    return a;
+    return next(yesNoCancelAnswers, "question", Cancel, text);
 }
 
 bool FakeDialogs::yesNo(const QString &text)
 {
     calls.append({QStringLiteral("yesNo"), text});
-    if (yesNoAnswers.empty()) {
-        ADD_FAILURE() << "unexpected question: " << text.toStdString();
-        return false;
-    }
-    const bool a = yesNoAnswers.front();
-    yesNoAnswers.pop_front();
-    return a;
+    return next(yesNoAnswers, "question", false, text);
 }
 
 bool FakeDialogs::okCancel(const QString &text)
 {
     calls.append({QStringLiteral("okCancel"), text});
-    if (okCancelAnswers.empty()) {
-        ADD_FAILURE() << "unexpected confirmation: " << text.toStdString();
-        return false;
-    }
-    const bool a = okCancelAnswers.front();
-    okCancelAnswers.pop_front();
-    return a;
+    return next(okCancelAnswers, "confirmation", false, text);
 }
 
 bool FakeDialogs::input(const QString &caption, const QString &prompt, QString *text)
 {
     calls.append({QStringLiteral("input"), caption + QLatin1Char('|') + prompt + QLatin1Char('|') + *text});
-    if (inputAnswers.empty()) {
-        ADD_FAILURE() << "unexpected input box: " << caption.toStdString();
-        return false;
-    }
-    const QString a = inputAnswers.front();
-    inputAnswers.pop_front();
+    const QString a = next(inputAnswers, "input box", QString(), caption);
     if (a.isNull())
         return false;
     *text = a;
@@ -68,58 +63,24 @@ bool FakeDialogs::input(const QString &caption, const QString &prompt, QString *
 QString FakeDialogs::openFile(const QString &filter, const QString &)
 {
     calls.append({QStringLiteral("open"), filter});
-    if (openAnswers.empty()) {
-        ADD_FAILURE() << "unexpected open dialog";
-        return QString();
-    }
-    const QString a = openAnswers.front();
-    openAnswers.pop_front();
-    return a;
+    return next(openAnswers, "open dialog", QString(), filter);
 }
 
 QString FakeDialogs::saveFile(const QString &filter, const QString &, const QString &)
 {
     calls.append({QStringLiteral("save"), filter});
-    if (saveAnswers.empty()) {
-        ADD_FAILURE() << "unexpected save dialog";
-        return QString();
-    }
-    const QString a = saveAnswers.front();
-    saveAnswers.pop_front();
-    return a;
+    return next(saveAnswers, "save dialog", QString(), filter);
 }
 
 bool FakeDialogs::chooseFont(QFont *font)
 {
     calls.append({QStringLiteral("font"), font->family()});
-    if (fontAnswers.empty()) {
-        ADD_FAILURE() << "unexpected font dialog";
-        return false;
-    }
-    const QFont a = fontAnswers.front();
-    fontAnswers.pop_front();
+    const QFont a = next(fontAnswers, "font dialog", QFont(QString()));
     if (a.family().isEmpty())
         return false;
     *font = a;
     return true;
 }
-
-namespace {
-
-// The next scripted answer; a failure, and the fallback, when there is none.
-template <typename T>
-T next(std::deque<T> &answers, const char *what, T fallback)
-{
-    if (answers.empty()) {
-        ADD_FAILURE() << "unexpected " << what;
-        return fallback;
-    }
-    const T a = answers.front();
-    answers.pop_front();
-    return a;
-}
-
-} // namespace
 
 bool FakeDialogs::printRange(int count, int *from, int *to)
 {

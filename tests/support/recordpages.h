@@ -1,32 +1,31 @@
 #pragma once
-// A record window for the tests of its pages, and short ways to build the
-// blocks those tests put in its lists.
+// A record window for the tests of its pages, with what those tests use.
 
-#include "store/recordstore.h"
+#include "fiche/activitiespage.h"
+#include "fiche/datedgrid.h"
+#include "fiche/memberspage.h"
+#include "fiche/partnerspage.h"
+#include "fiche/receiptspage.h"
 #include "fiche/tfiche.h"
+#include "store/records.h"
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
+#include "support/modal.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimeEdit>
+#include <QToolButton>
 
+#include <functional>
 #include <memory>
-
-// Block n holding the given lines.
-inline QStringList block(int n, const QStringList &lines)
-{
-    return QStringList{RecordStore::openTag(n)} + lines + QStringList{RecordStore::closeTag(n)};
-}
-
-// A partner: code, company and town, the other fixed lines empty.
-inline QStringList partnerBlock(int n, const QString &code, const QString &company, const QString &town = {})
-{
-    QStringList fixed(12);
-    fixed[0] = code;
-    fixed[1] = company;
-    fixed[7] = town;
-    return block(n, fixed);
-}
 
 // Text put in through the field's own editing, which runs its validator and
 // tells the page, as the user's typing or pasting does.
@@ -62,8 +61,7 @@ protected:
     // Lines put straight into a list, as loading a file does, without reading.
     void setLines(Kind k, const QStringList &lines)
     {
-        store().lines(k).setStringList(lines);
-        state(k).count = store().countTags(k);
+        setList(store(), k, lines);
         state(k).current = 0;
     }
     // The same, then the first record read into its page, the store unchanged.
