@@ -3,13 +3,9 @@
 
 #include "app/apptest.h"
 #include "app/enabling.h"
-#include "app/ui/tmainform.h"
-#include "fiche/tfiche.h"
 #include "store/storelock.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QFile>
 #include <QSysInfo>
 
 namespace {
@@ -32,11 +28,8 @@ TEST_F(ReadOnlyTest, AStoreHeldElsewhereOpensReadOnlyOnlyIfTheUserAgrees)
     writeMembers(path("club.adh"), {"Martin"});
     writeMembers(path("autre.adh"), {"Durand"});
     // A lock of this running process, which is not the frame's store.
-    QFile lock(path(".club.adh.verrou"));
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(QCoreApplication::applicationPid()) + '\n'
-               + QSysInfo::machineHostName().toUtf8() + '\n');
-    lock.close();
+    writeFile(path(".club.adh.verrou"), QByteArray::number(QCoreApplication::applicationPid()) + '\n'
+                                            + QSysInfo::machineHostName().toUtf8() + '\n');
 
     TMainForm form;
     open(form, path("autre.adh"));

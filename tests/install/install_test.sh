@@ -25,8 +25,7 @@ grep -q '^Comment=.*association' "$entry" || fail "the French comment is missing
 field Categories "$entry" | grep -q '\bOffice;' || fail "not in the Office category"
 
 icon=$(field Icon "$entry")
-[ -s "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "no scalable icon $icon.svg"
-grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" || fail "$icon.svg is not an SVG"
+grep -q '<svg' "$prefix/share/icons/hicolor/scalable/apps/$icon.svg" || fail "no scalable icon $icon.svg"
 for size in 16 32 48 64 128 256; do
     png="$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png"
     [ -s "$png" ] || fail "no ${size}x${size} icon"
@@ -39,8 +38,7 @@ for size in 16 32 48 64 128 256; do
 done
 
 meta="$prefix/share/metainfo/$id.metainfo.xml"
-[ -s "$meta" ] || fail "no AppStream file $id.metainfo.xml"
-grep -q "<id>$id</id>" "$meta" || fail "the AppStream id is not $id"
+grep -q "<id>$id</id>" "$meta" || fail "no AppStream file $id.metainfo.xml with the id $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$meta" || fail "the AppStream file does not launch $id.desktop"
 grep -q "<binary>$exec_name</binary>" "$meta" || fail "the AppStream file does not provide $exec_name"
 

@@ -8,7 +8,7 @@
 
 #include "core/clock.h"
 
-#include "support/fakedialogs.h"
+#include "support/blocks.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -224,7 +224,7 @@ TEST_F(SaveCommitTest, EverySaveKeepsTheFilesItReplacesAndTheFiveNewestBackupsSt
                             .arg(33 + std::min(v, 7)).arg(v == 8 ? " 2" : "").arg(v - 1);
         if (expected.size() > StoreCommit::kBackupsKept)
             expected.removeFirst();
-        ASSERT_EQ(backupsOf(member, v).join(" | ").toStdString(), expected.join(" | ").toStdString()) << v;
+        ASSERT_EQ(backupsOf(member, v), expected) << v;
     }
     EXPECT_EQ(entriesIn(dir.filePath("Sauvegardes")), 5 + 3);
 }
@@ -260,7 +260,7 @@ TEST_F(SaveCommitTest, AFailedOrStoppedSaveMakesNoBackupAndNeverLeavesHalfOne)
             EXPECT_EQ(entriesIn(dir.filePath("Sauvegardes")), after.size()) << "a draft is left " << way << " " << k;
             if (now == current) {
                 EXPECT_FALSE(saved);
-                EXPECT_EQ(after.join(" | ").toStdString(), before.join(" | ").toStdString()) << way << " " << k;
+                EXPECT_EQ(after, before) << way << " " << k;
                 ++undone;
             } else {
                 const QString kept = QStringLiteral("club.adh %1: %2").arg(t.toString("yyyy-MM-dd hh-mm-ss")).arg(current);
@@ -271,10 +271,10 @@ TEST_F(SaveCommitTest, AFailedOrStoppedSaveMakesNoBackupAndNeverLeavesHalfOne)
                 const QStringList newest = all.mid(std::max<qsizetype>(0, all.size() - StoreCommit::kBackupsKept));
                 auto suffixOf = [&](const QStringList &l) { return l.mid(l.size() - after.size()) == after; };
                 if (way == 1)
-                    EXPECT_EQ(after.join(" | ").toStdString(), newest.join(" | ").toStdString()) << k;
+                    EXPECT_EQ(after, newest) << k;
                 else
-                    EXPECT_TRUE(after.size() <= 6 && (suffixOf(all) || suffixOf(before)) && !after.join(" ").contains(": -1"))
-                        << k << " " << after.join(" | ").toStdString();
+                    EXPECT_TRUE(after.size() <= 6 && (suffixOf(all) || suffixOf(before)) && !after.join(' ').contains(": -1"))
+                        << k;
                 current = now;
             }
             stopped += !untouched;

@@ -1,16 +1,13 @@
 // One store, one program: the lock file beside the member file, stale locks
-// taken over, live ones respected, and the store opened read-only refusing
-// to be saved over.
+// taken over, live ones respected, and a store opened read-only never saved
+// over.
 
-#include "store/recordstore.h"
 #include "store/storelock.h"
 
-#include "support/fakedialogs.h"
+#include "support/blocks.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSysInfo>
-#include <QTemporaryDir>
 
 #include <cerrno>
 #include <signal.h>
@@ -20,22 +17,10 @@ namespace {
 // A process number that no process has.
 qint64 freePid()
 {
-    for (qint64 pid = 4000000; pid > 1; --pid)
-        if (::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
-            return pid;
-    return 0;
-}
-
-void put(const QString &file, const QByteArray &bytes)
-{
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
-
-QByteArray contentOf(const QString &file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("absent");
+    qint64 pid = 4000000;
+    while (pid > 1 && !(::kill(pid_t(pid), 0) != 0 && errno == ESRCH))
+        --pid;
+    return pid;
 }
 
 QByteArray lockOf(qint64 pid, const QString &host, const QByteArray &start = QByteArray())
@@ -43,20 +28,17 @@ QByteArray lockOf(qint64 pid, const QString &host, const QByteArray &start = QBy
     return QByteArray::number(pid) + '\n' + host.toUtf8() + '\n' + start + '\n';
 }
 
-class StoreLockTest : public VelmoraTest
+class StoreLockTest : public StoreTest
 {
 protected:
-    QTemporaryDir dir;
-    QString member = dir.filePath("club.adh");
-    QString lock = dir.filePath(".club.adh.verrou");
-    const QString host = QSysInfo::machineHostName();
-    const qint64 self = QCoreApplication::applicationPid();
-
     void SetUp() override
     {
-        VelmoraTest::SetUp();
-        put(member, "<BLOC0000>\r\n10001\r\nM.\r\nMartin\r\n</BLOC0000>\r\n");
+        StoreTest::SetUp();
+        writeFile(member, crlf(::member(0, "10001", "Martin")));
     }
+    QString member = path("club.adh"), lock = path(".club.adh.verrou");
+    const QString host = QSysInfo::machineHostName();
+    const qint64 self = QCoreApplication::applicationPid(), dead = freePid();
 };
 
 } // namespace
@@ -64,28 +46,24 @@ protected:
 TEST_F(StoreLockTest, ALockOfAProcessThatEndedOrOfNoneIsTakenOverAndGoesWithTheStore)
 {
     ASSERT_EQ(StoreLock::lockPath(member), lock);
-    const qint64 dead = freePid();
-    ASSERT_GT(dead, 0);
+    // Ended, unreadable, empty, and (where the system says when a process
+    // started) this very number for a process started at another moment.
     QList<QByteArray> stale{lockOf(dead, host), "", "n'importe quoi\n"};
 #ifdef Q_OS_LINUX
-    // This very number, but a process started at another moment.
     stale << lockOf(self, host, "1");
 #endif
     for (const QByteArray &left : stale) {
-        put(lock, left);
+        writeFile(lock, left);
         // What a program stopped while it took a lock leaves aside.
-        put(lock + "-" + QByteArray::number(dead), left);
+        const QString aside = writeFile(lock + "-" + QString::number(dead), left);
         EXPECT_FALSE(StoreLock::holder(member)) << left.constData();
-        RecordStore store;
         ASSERT_TRUE(store.Charge(member));
         EXPECT_FALSE(store.isReadOnly());
-        EXPECT_EQ(contentOf(lock), StoreLock::ownContent());
-        EXPECT_FALSE(QFile::exists(lock + "-" + QByteArray::number(dead)));
-        // Two stores of one program share the lock; it goes with the last.
-        RecordStore copy = store;
-        RecordStore twice;
-        ASSERT_TRUE(twice.Charge(member));
-        EXPECT_FALSE(twice.isReadOnly());
+        EXPECT_EQ(readFile(lock), StoreLock::ownContent());
+        EXPECT_FALSE(QFile::exists(aside));
+        // Stores of one program share the lock; it goes with the last.
+        RecordStore copy = store, twice;
+        ASSERT_TRUE(twice.Charge(member) && !twice.isReadOnly());
         store.Nouveau();
         copy.Nouveau();
         EXPECT_TRUE(QFile::exists(lock));
@@ -97,47 +75,42 @@ TEST_F(StoreLockTest, ALockOfAProcessThatEndedOrOfNoneIsTakenOverAndGoesWithTheS
 
 TEST_F(StoreLockTest, AStoreAnotherProgramHoldsOpensReadOnlyAndIsNeverSavedOver)
 {
-    const QByteArray original = contentOf(member);
-    for (const QByteArray &live : {lockOf(self, host), lockOf(freePid(), "autre-machine")}) {
-        put(lock, live);
+    const QByteArray original = readFile(member);
+    const QString copy = path("copie.adh"), copyLock = path(".copie.adh.verrou");
+    for (const QByteArray &live : {lockOf(self, host), lockOf(dead, "autre-machine")}) {
+        writeFile(lock, live);
         const std::optional<StoreLock::Holder> holder = StoreLock::holder(member);
         ASSERT_TRUE(holder);
         EXPECT_EQ(lockOf(holder->pid, holder->host), live);
 
-        RecordStore store;
         ASSERT_TRUE(store.Charge(member));
         EXPECT_TRUE(store.isReadOnly());
         store.markModified();
         QString error;
         EXPECT_FALSE(store.Sauve(member, &error));
-        EXPECT_EQ(error.toStdString(), StoreLock::readOnlySaveText(member).toStdString());
+        EXPECT_EQ(error, StoreLock::readOnlySaveText(member));
         EXPECT_TRUE(store.TestModif());
-        EXPECT_EQ(contentOf(member), original);
+        EXPECT_EQ(readFile(member), original);
 
-        // Saved under another name, it is a store of its own, no longer
-        // read-only; the other program's lock stays where it was.
-        const QString copy = dir.filePath("copie.adh");
+        // Saved under another name, it is a store of its own; the other
+        // program's lock stays.
         ASSERT_TRUE(store.Sauve(copy, &error));
         EXPECT_FALSE(store.isReadOnly());
-        EXPECT_EQ(contentOf(dir.filePath(".copie.adh.verrou")), StoreLock::ownContent());
-        EXPECT_EQ(contentOf(lock), live);
-
-        // Nor is a store saved over another store that program holds.
+        EXPECT_EQ(readFile(copyLock), StoreLock::ownContent());
         store.Nouveau();
-        EXPECT_FALSE(QFile::exists(dir.filePath(".copie.adh.verrou")));
-        put(dir.filePath(".copie.adh.verrou"), live);
-        const QByteArray copied = contentOf(copy);
-        RecordStore other;
-        ASSERT_TRUE(other.Charge(member));
-        other.MemberLines().replace(3, "Durand");
-        other.markModified();
-        EXPECT_FALSE(other.Sauve(copy, &error));
-        EXPECT_EQ(error.toStdString(), StoreLock::heldSaveText(copy, *holder).toStdString());
-        EXPECT_EQ(contentOf(copy), copied);
-        other.Nouveau();
-        EXPECT_EQ(contentOf(lock), live);
-        EXPECT_EQ(contentOf(dir.filePath(".copie.adh.verrou")), live);
-        QFile::remove(dir.filePath(".copie.adh.verrou"));
+        EXPECT_EQ(readFile(lock), live);
+
+        // Nor is a store saved over another one that program holds.
+        writeFile(copyLock, live);
+        const QByteArray copied = readFile(copy);
+        ASSERT_TRUE(store.Charge(member));
+        store.markModified();
+        EXPECT_FALSE(store.Sauve(copy, &error));
+        EXPECT_EQ(error, StoreLock::heldSaveText(copy, *holder));
+        EXPECT_EQ(readFile(copy), copied);
+        store.Nouveau();
+        EXPECT_EQ(readFile(copyLock), live);
+        QFile::remove(copyLock);
     }
     EXPECT_TRUE(dialogs().calls.isEmpty());
 }
