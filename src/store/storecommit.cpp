@@ -149,15 +149,20 @@ bool readRecord(const QString &path, const Names &names, QList<StoreCommit::Entr
     return true;
 }
 
-// A folder and what it holds, through the file operations of a save.
+// A folder and what it holds, through the file operations of a save. A
+// backup someone opened and saved holds a backup folder of its own; a link
+// goes, not what it points to.
 bool removeTree(const QString &path)
 {
     if (!exists(path))
         return true;
     CommitFiles &files = CommitFiles::current();
     bool ok = true;
-    for (const QString &name : QDir(path).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        ok = files.remove(path + QLatin1Char('/') + name) && ok;
+    const QFileInfoList entries =
+        QDir(path).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo &entry : entries)
+        ok = (entry.isDir() && !entry.isSymLink() ? removeTree(entry.filePath()) : files.remove(entry.filePath()))
+             && ok;
     return files.remove(path) && ok;
 }
 
