@@ -65,10 +65,13 @@ bool processExists(qint64 pid)
 #endif
 }
 
-Identity own()
+const Identity &own()
 {
-    const qint64 pid = QCoreApplication::applicationPid();
-    return {pid, QSysInfo::machineHostName(), processStart(pid)};
+    static const Identity me = [] {
+        const qint64 pid = QCoreApplication::applicationPid();
+        return Identity{pid, QSysInfo::machineHostName(), processStart(pid)};
+    }();
+    return me;
 }
 
 std::optional<Identity> parse(const QByteArray &bytes)
@@ -104,7 +107,7 @@ std::optional<Identity> liveHolder(const QString &path, const QByteArray &bytes)
     const std::optional<Identity> id = parse(bytes);
     if (!id || !running(*id))
         return std::nullopt;
-    const Identity me = own();
+    const Identity &me = own();
     if (id->pid == me.pid && id->host == me.host && !id->start.isEmpty() && id->start == me.start)
         return std::nullopt;
     return id;
@@ -154,7 +157,9 @@ void removeStaleAsides(const QString &path)
     const QFileInfo lock(path);
     const QString prefix = lock.fileName() + QLatin1Char('-');
     const QDir folder = lock.dir();
-    for (const QString &name : folder.entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::Hidden)) {
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (!name.startsWith(prefix))
+            continue;
         bool ok = false;
         const qint64 pid = name.mid(prefix.size()).toLongLong(&ok);
         if (ok && !processExists(pid))
@@ -214,7 +219,7 @@ QString StoreLock::lockPath(const QString &memberFile)
 
 QByteArray StoreLock::ownContent()
 {
-    const Identity me = own();
+    const Identity &me = own();
     return QByteArray::number(me.pid) + '\n' + me.host.toUtf8() + '\n' + me.start.toLatin1() + '\n';
 }
 
