@@ -97,8 +97,19 @@ void RecordList::insert(int i, const QString &line)
 
 void RecordList::replace(int i, const QString &line)
 {
+    const bool wasOpen = isOpenTag(i);
+    const bool tagsKnown = m_openTagsGeneration == m_generation;
+    const bool numbersKnown = m_openTagNumbersGeneration == m_generation;
     release(m_index[size_t(i)]);
     m_index[size_t(i)] = store(line);
+    // A line that neither was nor became an opening tag leaves every block
+    // where it was: typing in a record keeps the positions of the blocks.
+    if (!wasOpen && !isOpenTag(i)) {
+        if (tagsKnown)
+            m_openTagsGeneration = m_generation;
+        if (numbersKnown)
+            m_openTagNumbersGeneration = m_generation;
+    }
     compactIfWorthIt();
 }
 
@@ -257,4 +268,32 @@ const std::vector<int> &RecordList::openTags() const
         m_openTagsGeneration = m_generation;
     }
     return m_openTags;
+}
+
+int RecordList::tagNumber(QByteArrayView tagLine)
+{
+    const qsizetype start = tagLine.startsWith("</") ? 6 : 5;
+    const QByteArrayView digits = midView(tagLine, start, 4);
+    if (digits.size() != 4)
+        return -1;
+    int n = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+const std::vector<int> &RecordList::openTagNumbers() const
+{
+    const std::vector<int> &tags = openTags();
+    if (m_openTagNumbersGeneration != m_generation) {
+        m_openTagNumbers.clear();
+        m_openTagNumbers.reserve(tags.size());
+        for (const int i : tags)
+            m_openTagNumbers.push_back(tagNumber(view(i)));
+        m_openTagNumbersGeneration = m_generation;
+    }
+    return m_openTagNumbers;
 }

@@ -94,6 +94,12 @@ public:
     // only after the list changed, so repeated scans for blocks cost the
     // number of blocks, not of lines.
     const std::vector<int> &openTags() const;
+    // The block number of each of those tags (the four digits after "<BLOC",
+    // -1 when they are not digits), kept with them, so that a walk over the
+    // blocks by number reads neither the lines nor the index.
+    const std::vector<int> &openTagNumbers() const;
+    // The four characters after "<BLOC" or "</BLOC" read as a number, or -1.
+    static int tagNumber(QByteArrayView tagLine);
 
     // Bytes held, for the memory figures of the benchmarks.
     qsizetype bytesHeld() const { return m_arena.capacity() + qsizetype(m_index.capacity() * sizeof(Entry)); }
@@ -123,6 +129,8 @@ private:
     qsizetype m_garbage = 0;
     quint64 m_generation = 0;
     mutable std::vector<int> m_openTags;
+    mutable std::vector<int> m_openTagNumbers;
+    mutable quint64 m_openTagNumbersGeneration = ~quint64(0);
     mutable quint64 m_openTagsGeneration = ~quint64(0);
     void touch();
 };

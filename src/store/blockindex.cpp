@@ -74,15 +74,5 @@ QString BlockIndex::closeTag(int n)
 
 int BlockIndex::number(QByteArrayView tagLine)
 {
-    const qsizetype start = tagLine.startsWith("</") ? 6 : 5;
-    const QByteArrayView digits = midView(tagLine, start, 4);
-    if (digits.size() != 4)
-        return -1;
-    int n = 0;
-    for (char c : digits) {
-        if (c < '0' || c > '9')
-            return -1;
-        n = n * 10 + (c - '0');
-    }
-    return n;
+    return RecordList::tagNumber(tagLine);
 }

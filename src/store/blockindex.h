@@ -22,6 +22,8 @@ class BlockRef
 public:
     BlockRef() = default;
     BlockRef(const RecordList *lines, int open);
+    // The same when the number is already known.
+    BlockRef(const RecordList *lines, int open, int number) : m_lines(lines), m_open(open), m_number(number) {}
 
     bool exists() const { return m_open >= 0; }
     int open() const { return m_open; }
@@ -81,8 +83,10 @@ public:
     template <typename F>
     void forEach(F f) const
     {
-        for (const int i : m_lines.openTags())
-            f(at(i));
+        const std::vector<int> &tags = m_lines.openTags();
+        const std::vector<int> &numbers = m_lines.openTagNumbers();
+        for (size_t t = 0; t < tags.size(); ++t)
+            f(BlockRef(&m_lines, tags[t], numbers[t]));
     }
     int count() const { return int(m_lines.openTags().size()); }
 
