@@ -32,13 +32,9 @@ int Search::scan(const RecordList &lines, int k, bool upperCase, const QString &
     // Every stored line is Windows-1252: a text it cannot hold matches nothing.
     if (!encodable)
         return -1;
-    const BlockIndex blocks(lines);
-    for (const int i : lines.openTags()) {
-        const BlockRef b = blocks.at(i);
-        if (b.number() >= 0 && b.has(k) && beginsWith(b.view(k), wanted))
-            return b.number();
-    }
-    return -1;
+    return BlockIndex(lines)
+        .findIf([&](const BlockRef &b) { return b.number() >= 0 && b.has(k) && beginsWith(b.view(k), wanted); })
+        .number();
 }
 
 int Search::ask(const RecordList &lines, const QString &caption, const QString &prompt, int k,

@@ -88,6 +88,19 @@ public:
         for (size_t t = 0; t < tags.size(); ++t)
             f(BlockRef(&m_lines, tags[t], numbers[t]));
     }
+    // The first block, in list order, for which pred holds; !exists() when none.
+    template <typename F>
+    BlockRef findIf(F pred) const
+    {
+        const std::vector<int> &tags = m_lines.openTags();
+        const std::vector<int> &numbers = m_lines.openTagNumbers();
+        for (size_t t = 0; t < tags.size(); ++t) {
+            const BlockRef b(&m_lines, tags[t], numbers[t]);
+            if (pred(b))
+                return b;
+        }
+        return BlockRef();
+    }
     int count() const { return int(m_lines.openTags().size()); }
 
     static QString openTag(int n);
