@@ -5,6 +5,10 @@
 #include "fiche/datedgrid.h"
 #include "fiche/tfiche.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -117,8 +121,33 @@ KindState &RecordPage::state() const
 
 void RecordPage::markEdited()
 {
-    if (!m_filling)
+    if (!m_filling && !store().isReadOnly())
         store().markEdited(m_kind);
+}
+
+void RecordPage::setReadOnly(bool readOnly)
+{
+    for (QWidget *w : findChildren<QWidget *>()) {
+        if (auto *edit = qobject_cast<QLineEdit *>(w))
+            edit->setReadOnly(readOnly);
+        else if (auto *memo = qobject_cast<QPlainTextEdit *>(w))
+            memo->setReadOnly(readOnly);
+        else if (auto *spin = qobject_cast<QAbstractSpinBox *>(w))
+            spin->setReadOnly(readOnly);
+        else if (qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractButton *>(w))
+            w->setEnabled(!readOnly);
+        else if (auto *grid = qobject_cast<QAbstractItemView *>(w)) {
+            // The grid's own triggers come back with the store's writing.
+            const char *kTriggers = "velmoraEditTriggers";
+            if (readOnly && !grid->property(kTriggers).isValid()) {
+                grid->setProperty(kTriggers, int(grid->editTriggers()));
+                grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            } else if (!readOnly && grid->property(kTriggers).isValid()) {
+                grid->setEditTriggers(QAbstractItemView::EditTriggers(grid->property(kTriggers).toInt()));
+                grid->setProperty(kTriggers, QVariant());
+            }
+        }
+    }
 }
 
 void RecordPage::setNotes(QPlainTextEdit *memo, DatedGrid *grid)

@@ -53,6 +53,10 @@ public:
     virtual void copy() {}
     virtual void paste() {}
 
+    // A store another Velmora holds: its fields can be read and copied, not
+    // changed, and nothing marks the record.
+    void setReadOnly(bool readOnly);
+
 protected:
     // The user changed the record: the page must be written back. Changes made
     // while the page is being filled are not the user's and are ignored.

@@ -420,3 +420,9 @@ QString TFiche::Rset(const QString &text, int width) const
 }
 
 
+
+void TFiche::showReadOnly()
+{
+    for (RecordPage *p : m_pages)
+        p->setReadOnly(m_store.isReadOnly());
+}

@@ -48,6 +48,9 @@ public:
     // False when the store could not be written (a message was shown).
     bool Sauve(const QString &name);
     bool TestModif() const { return m_store.TestModif(); }
+    // Follows the store: a store another Velmora holds shows its records
+    // without letting them be changed.
+    void showReadOnly();
 
     // ---- Records of each kind (write back / read) --------------------------------
     void EcritFiche();

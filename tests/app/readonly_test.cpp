@@ -5,6 +5,8 @@
 #include "app/enabling.h"
 #include "store/storelock.h"
 
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QCoreApplication>
 #include <QSysInfo>
 
@@ -48,6 +50,12 @@ TEST_F(ReadOnlyTest, AStoreHeldElsewhereOpensReadOnlyOnlyIfTheUserAgrees)
         EXPECT_EQ(enabledWriters(form), QStringList()) << page;
     }
     EXPECT_TRUE(form.action("Enregistrersous1")->isEnabled());
+    // The fields show the record and take no typing; nothing marks the store.
+    auto *name = form.fiche()->findChild<QLineEdit *>("Edit2");
+    EXPECT_TRUE(name->isReadOnly());
+    EXPECT_FALSE(form.fiche()->findChild<QWidget *>("RadioGroup1")->findChildren<QRadioButton *>().first()->isEnabled());
+    name->insert("x");
+    EXPECT_FALSE(form.fiche()->TestModif());
     emit form.fiche()->receiptGridActiveChanged(true);
     EXPECT_FALSE(form.action("Supprimerligne1")->isEnabled());
 
@@ -71,4 +79,5 @@ TEST_F(ReadOnlyTest, AStoreHeldElsewhereOpensReadOnlyOnlyIfTheUserAgrees)
     trigger(form, "Nouveau1");
     EXPECT_EQ(form.windowTitle(), "Velmora");
     EXPECT_TRUE(form.action("SaveItem")->isEnabled());
+    EXPECT_FALSE(form.fiche()->findChild<QLineEdit *>("Edit2")->isReadOnly());
 }

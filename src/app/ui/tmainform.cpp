@@ -330,6 +330,7 @@ void TMainForm::applyColumn(Enabling::Column column)
 
 void TMainForm::showReadOnly()
 {
+    m_fiche->showReadOnly();
     const QString caption = m_ficheWindow->windowTitle();
     const bool readOnly = m_fiche->store().isReadOnly() && !caption.isEmpty();
     if (readOnly)
