@@ -277,23 +277,26 @@ void TMainForm::registerHandlers()
     });
 
     // ---- Treasury --------------------------------------------------------------
-    m_handlers.insert(QStringLiteral("Plancomptable1"), [this] { m_fiche->Plc(StartDir); });
-    m_handlers.insert(QStringLiteral("Listedescomptes1"), fiche(&TFiche::VoirPlc));
-    m_handlers.insert(QStringLiteral("Saisiedescritures1"), fiche(&TFiche::Saisie));
-    m_handlers.insert(QStringLiteral("Voircomptes1"), fiche(&TFiche::GrandLivre));
-    m_handlers.insert(QStringLiteral("Plandetrsorerie1"), fiche(&TFiche::Tresorerie));
-    m_handlers.insert(QStringLiteral("Rsultatannuel1"), fiche(&TFiche::ResAnnuel));
+    m_handlers.insert({
+        {QStringLiteral("Plancomptable1"), [this] { m_fiche->Plc(StartDir); }},
+        {QStringLiteral("Listedescomptes1"), fiche(&TFiche::VoirPlc)},
+        {QStringLiteral("Saisiedescritures1"), fiche(&TFiche::Saisie)},
+        {QStringLiteral("Voircomptes1"), fiche(&TFiche::GrandLivre)},
+        {QStringLiteral("Plandetrsorerie1"), fiche(&TFiche::Tresorerie)},
+        {QStringLiteral("Rsultatannuel1"), fiche(&TFiche::ResAnnuel)},
+    });
 
     // ---- Statistics ------------------------------------------------------------
-    m_handlers.insert(QStringLiteral("Statsdpartements1"), fiche(&TFiche::StatsDpt));
-    m_handlers.insert(QStringLiteral("Statscatgories1"), fiche(&TFiche::StatsCat));
-    m_handlers.insert(QStringLiteral("StatCAadhrents1"), fiche(&TFiche::StatsCaMembres));
-    m_handlers.insert(QStringLiteral("StatsCApartenaires1"), fiche(&TFiche::StatsCaPartenaires));
-    m_handlers.insert(QStringLiteral("StatsCAactivits1"), fiche(&TFiche::StatsCaActivites));
+    m_handlers.insert({
+        {QStringLiteral("Statsdpartements1"), fiche(&TFiche::StatsDpt)},
+        {QStringLiteral("Statscatgories1"), fiche(&TFiche::StatsCat)},
+        {QStringLiteral("StatCAadhrents1"), fiche(&TFiche::StatsCaMembres)},
+        {QStringLiteral("StatsCApartenaires1"), fiche(&TFiche::StatsCaPartenaires)},
+        {QStringLiteral("StatsCAactivits1"), fiche(&TFiche::StatsCaActivites)},
+    });
 
     // ---- Letters ---------------------------------------------------------------
     m_handlers.insert(QStringLiteral("Traitementdetexte1"), fiche(&TFiche::TrTexte));
-
 
     // ---- Office tools, calculators, help and About ----------------------------
     m_handlers.insert({
