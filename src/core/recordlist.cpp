@@ -98,19 +98,35 @@ void RecordList::insert(int i, const QString &line)
 void RecordList::replace(int i, const QString &line)
 {
     const bool wasOpen = isOpenTag(i);
+    const quint64 before = m_generation;
     const bool tagsKnown = m_openTagsGeneration == m_generation;
     const bool numbersKnown = m_openTagNumbersGeneration == m_generation;
     release(m_index[size_t(i)]);
     m_index[size_t(i)] = store(line);
     // A line that neither was nor became an opening tag leaves every block
     // where it was: typing in a record keeps the positions of the blocks.
-    if (!wasOpen && !isOpenTag(i)) {
-        if (tagsKnown)
-            m_openTagsGeneration = m_generation;
-        if (numbersKnown)
-            m_openTagNumbersGeneration = m_generation;
-    }
+    rewritten(before, tagsKnown, numbersKnown, i, 1, !wasOpen && !isOpenTag(i));
     compactIfWorthIt();
+}
+
+void RecordList::rewritten(quint64 before, bool tagsKnown, bool numbersKnown, int first, int count, bool tagsKept)
+{
+    if (!tagsKept)
+        return;
+    if (tagsKnown)
+        m_openTagsGeneration = m_generation;
+    if (numbersKnown)
+        m_openTagNumbersGeneration = m_generation;
+    m_rewrite = Rewrite{before, m_generation, first, count};
+}
+
+bool RecordList::rewrittenSince(quint64 since, int *first, int *count) const
+{
+    if (m_rewrite.after != m_generation || m_rewrite.before != since)
+        return false;
+    *first = m_rewrite.first;
+    *count = m_rewrite.count;
+    return true;
 }
 
 void RecordList::removeAt(int i)
@@ -123,6 +139,9 @@ void RecordList::removeAt(int i)
 
 void RecordList::replaceRange(int first, int n, const QStringList &lines)
 {
+    const quint64 before = m_generation;
+    const bool tagsKnown = m_openTagsGeneration == m_generation;
+    const bool numbersKnown = m_openTagNumbersGeneration == m_generation;
     touch();
     for (int k = 0; k < n; ++k)
         release(m_index[size_t(first + k)]);
@@ -130,6 +149,17 @@ void RecordList::replaceRange(int first, int n, const QStringList &lines)
     fresh.reserve(size_t(lines.size()));
     for (const QString &line : lines)
         fresh.push_back(store(line));
+    // Writing a record back usually gives it as many lines as it had, its
+    // tag unchanged: the blocks then stay where they were.
+    bool tagsKept = n == int(fresh.size());
+    for (int k = 0; tagsKept && k < n; ++k) {
+        const Entry &was = m_index[size_t(first + k)];
+        const Entry &now = fresh[size_t(k)];
+        if ((was.length | now.length) & kOpenTag)
+            tagsKept = was.length == now.length
+                       && std::memcmp(m_arena.constData() + was.offset, m_arena.constData() + now.offset,
+                                      size_t(now.length & kLengthMask)) == 0;
+    }
     const auto pos = m_index.begin() + first;
     const int common = std::min<int>(n, int(fresh.size()));
     std::copy(fresh.begin(), fresh.begin() + common, pos);
@@ -137,6 +167,7 @@ void RecordList::replaceRange(int first, int n, const QStringList &lines)
         m_index.erase(pos + common, pos + n);
     else
         m_index.insert(pos + common, fresh.begin() + common, fresh.end());
+    rewritten(before, tagsKnown, numbersKnown, first, n, tagsKept);
     compactIfWorthIt();
 }
 

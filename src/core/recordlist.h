@@ -98,6 +98,10 @@ public:
     // -1 when they are not digits), kept with them, so that a walk over the
     // blocks by number reads neither the lines nor the index.
     const std::vector<int> &openTagNumbers() const;
+    // When the one change made since generation `since` rewrote lines in
+    // place, leaving every opening tag as it was, the lines it rewrote:
+    // values kept per block need to look at those blocks only.
+    bool rewrittenSince(quint64 since, int *first, int *count) const;
     // The four characters after "<BLOC" or "</BLOC" read as a number, or -1.
     static int tagNumber(QByteArrayView tagLine);
 
@@ -132,5 +136,14 @@ private:
     mutable std::vector<int> m_openTagNumbers;
     mutable quint64 m_openTagNumbersGeneration = ~quint64(0);
     mutable quint64 m_openTagsGeneration = ~quint64(0);
+    struct Rewrite
+    {
+        quint64 before = ~quint64(0), after = ~quint64(0);
+        int first = 0, count = 0;
+    };
+    Rewrite m_rewrite;
     void touch();
+    // Records a change that rewrote lines in place; when it left the opening
+    // tags alone, the tag positions stay known.
+    void rewritten(quint64 before, bool tagsKnown, bool numbersKnown, int first, int count, bool tagsKept);
 };

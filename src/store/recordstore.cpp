@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <numeric>
 
 QString kindExtension(Kind k)
@@ -652,21 +653,40 @@ void RecordStore::Supprime(Kind k)
 int RecordStore::nextCode(Kind k) const
 {
     CodeCache &cache = m_codeCache[size_t(k)];
-    if (cache.generation == lines(k).generation())
+    const RecordList &l = lines(k);
+    if (cache.generation == l.generation())
         return cache.next;
 
-    const RecordList &l = lines(k);
-    int largest = 10000;
-    for (const int i : l.openTags()) {
-        if (i + 1 >= l.size())
-            continue;
-        // An empty code or one that is not a whole number is passed over.
+    // An empty code or one that is not a whole number is passed over.
+    const auto codeAfter = [&l](int tag) {
         int code = 0;
-        if (Formats::parseInt(l.view(i + 1), &code) && code > largest)
-            largest = code;
+        return tag + 1 < l.size() && Formats::parseInt(l.view(tag + 1), &code) ? code : 0;
+    };
+    const std::vector<int> &tags = l.openTags();
+    int first = 0, count = 0;
+    if (l.rewrittenSince(cache.generation, &first, &count) && cache.codes.size() == tags.size()) {
+        bool lostLargest = false;
+        // The blocks whose code line lies among the rewritten lines.
+        for (auto t = std::lower_bound(tags.begin(), tags.end(), first - 1);
+             t != tags.end() && *t + 1 < first + count; ++t) {
+            int &code = cache.codes[size_t(t - tags.begin())];
+            const int now = codeAfter(*t);
+            lostLargest = lostLargest || (code == cache.largest && now < code);
+            code = now;
+            cache.largest = std::max(cache.largest, now);
+        }
+        if (lostLargest)
+            cache.largest = *std::max_element(cache.codes.begin(), cache.codes.end());
+    } else {
+        cache.codes.resize(tags.size());
+        cache.largest = 0;
+        for (size_t t = 0; t < tags.size(); ++t) {
+            cache.codes[t] = codeAfter(tags[t]);
+            cache.largest = std::max(cache.largest, cache.codes[t]);
+        }
     }
-    cache.generation = lines(k).generation();
-    cache.next = largest + 1;
+    cache.generation = l.generation();
+    cache.next = std::max(cache.largest, 10000) + 1;
     return cache.next;
 }
 

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 #include <optional>
 
 // One record as its block holds it, without the tags.
@@ -264,10 +265,14 @@ private:
     bool m_readOnly = false;
     // The last next code of each kind and the list state it was computed on:
     // reading a record asks for it each time, moving changes nothing in the list.
+    // The code of every block, in list order, with the largest: a record
+    // written back costs the codes of its own block, not a pass over all.
     struct CodeCache
     {
         quint64 generation = ~quint64(0);
         int next = 0;
+        int largest = 0;
+        std::vector<int> codes;
     };
     mutable std::array<CodeCache, 4> m_codeCache;
 };
