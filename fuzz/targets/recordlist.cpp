@@ -1,6 +1,7 @@
 // The bytes of a file as a record list: the lines and their tag marks are
 // those of the text, and a list written and read again, or whose lines are
-// rewritten from their own text, is the same to the byte.
+// rewritten from their own text, is the same to the byte; the tag positions
+// it keeps across rewrites in place are those of its lines.
 
 #include "support/fuzzsupport.h"
 
@@ -32,5 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         again.replace(i, again.at(i));
     Fuzz::require(again.toBytes() == written, "a line rewritten from its text changes");
     Fuzz::require(RecordList(list.toStringList()).toBytes() == written, "a list made from its lines differs");
+
+    // Runs of three lines rewritten in place with the lines that follow them,
+    // tags included: the tag positions and numbers the list keeps between
+    // changes are those a fresh reading finds.
+    for (int i = 0; i + 3 < list.size() && i < 60; i += 2) {
+        (void)again.openTagNumbers();
+        again.replaceRange(i, 3, {again.at(i + 1), again.at(i + 2), again.at(i + 3)});
+        const RecordList fresh(again.toStringList());
+        Fuzz::require(again.openTags() == fresh.openTags() && again.openTagNumbers() == fresh.openTagNumbers(),
+                      "kept tag positions differ from the lines");
+    }
     return 0;
 }
