@@ -97,7 +97,7 @@ void RecordList::insert(int i, const QString &line)
 
 void RecordList::replace(int i, const QString &line)
 {
-    const bool wasOpen = isOpenTag(i);
+    const bool wasOpen = isOpenTagAnyCase(i);
     const quint64 before = m_generation;
     const bool tagsKnown = m_openTagsGeneration == m_generation;
     const bool numbersKnown = m_openTagNumbersGeneration == m_generation;
@@ -105,7 +105,7 @@ void RecordList::replace(int i, const QString &line)
     m_index[size_t(i)] = store(line);
     // A line that neither was nor became an opening tag leaves every block
     // where it was: typing in a record keeps the positions of the blocks.
-    rewritten(before, tagsKnown, numbersKnown, i, 1, !wasOpen && !isOpenTag(i));
+    rewritten(before, tagsKnown, numbersKnown, i, 1, !wasOpen && !isOpenTagAnyCase(i));
     compactIfWorthIt();
 }
 
@@ -155,7 +155,7 @@ void RecordList::replaceRange(int first, int n, const QStringList &lines)
     for (int k = 0; tagsKept && k < n; ++k) {
         const Entry &was = m_index[size_t(first + k)];
         const Entry &now = fresh[size_t(k)];
-        if ((was.length | now.length) & kOpenTag)
+        if ((was.length | now.length) & kOpenTagAnyCase)
             tagsKept = was.length == now.length
                        && std::memcmp(m_arena.constData() + was.offset, m_arena.constData() + now.offset,
                                       size_t(now.length & kLengthMask)) == 0;
@@ -293,9 +293,13 @@ const std::vector<int> &RecordList::openTags() const
 {
     if (m_openTagsGeneration != m_generation) {
         m_openTags.clear();
-        for (int i = 0; i < size(); ++i)
+        m_looseOpenTags = 0;
+        for (int i = 0; i < size(); ++i) {
             if (isOpenTag(i))
                 m_openTags.push_back(i);
+            else if (isOpenTagAnyCase(i))
+                ++m_looseOpenTags;
+        }
         m_openTagsGeneration = m_generation;
     }
     return m_openTags;

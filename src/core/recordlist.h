@@ -94,6 +94,14 @@ public:
     // only after the list changed, so repeated scans for blocks cost the
     // number of blocks, not of lines.
     const std::vector<int> &openTags() const;
+    // How many lines open a tag only when letter case is ignored ("<bloc").
+    // Loading makes them "<BLOC", so a look-up that ignores case reads
+    // openTags() alone unless there are some.
+    int looseOpenTags() const
+    {
+        openTags();
+        return m_looseOpenTags;
+    }
     // The block number of each of those tags (the four digits after "<BLOC",
     // -1 when they are not digits), kept with them, so that a walk over the
     // blocks by number reads neither the lines nor the index.
@@ -133,6 +141,7 @@ private:
     qsizetype m_garbage = 0;
     quint64 m_generation = 0;
     mutable std::vector<int> m_openTags;
+    mutable int m_looseOpenTags = 0;
     mutable std::vector<int> m_openTagNumbers;
     mutable quint64 m_openTagNumbersGeneration = ~quint64(0);
     mutable quint64 m_openTagsGeneration = ~quint64(0);

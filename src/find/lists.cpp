@@ -45,9 +45,10 @@ const GridLayout kActivities = makeLayout(
 QHash<int, BlockRef> firstBlocks(const RecordList &lines)
 {
     QHash<int, BlockRef> found;
-    BlockIndex(lines).forEach([&](const BlockRef &b) {
-        if (b.number() >= 0 && lines.length(b.open()) == 10 && !found.contains(b.number()))
-            found.insert(b.number(), b);
+    BlockIndex(lines).forEachWholeTag([&](int line, int n) {
+        if (!found.contains(n))
+            found.insert(n, BlockRef(&lines, line, n));
+        return true;
     });
     return found;
 }

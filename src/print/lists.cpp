@@ -15,25 +15,7 @@ RecordRange RecordRange::of(int from, int to, int count)
 
 QList<BlockRef> RecordRange::blocks(const RecordList &lines) const
 {
-    QList<BlockRef> out;
-    if (last < first)
-        return out;
-    // One pass over the blocks; the first block holding a number is the one
-    // a look-up by number finds.
-    std::vector<BlockRef> found(size_t(last - first + 1));
-    const QByteArray wholeTag = BlockIndex::openTag(0).toLatin1();
-    BlockIndex(lines).forEach([&](const BlockRef &b) {
-        const int n = b.number();
-        if (n < first || n > last || lines.length(b.open()) != wholeTag.size())
-            return;
-        BlockRef &slot = found[size_t(n - first)];
-        if (!slot.exists())
-            slot = b;
-    });
-    for (const BlockRef &b : found)
-        if (b.exists())
-            out.append(b);
-    return out;
+    return BlockIndex(lines).range(first, last);
 }
 
 // ---- Lists -----------------------------------------------------------------------------

@@ -3,26 +3,6 @@
 #include "core/cp1252.h"
 #include "core/formats.h"
 
-namespace {
-
-bool equalsIgnoringCase(QByteArrayView a, QByteArrayView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z')
-            x = char(x - 32);
-        if (y >= 'a' && y <= 'z')
-            y = char(y - 32);
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
 BlockRef::BlockRef(const RecordList *lines, int open) : m_lines(lines), m_open(open)
 {
     if (open < 0 || open >= lines->size()) {
@@ -52,14 +32,31 @@ QString BlockRef::text(int k) const
 
 BlockRef BlockIndex::find(int n) const
 {
-    const QByteArray tag = openTag(n).toLatin1();
-    for (int i = 0; i < m_lines.size(); ++i) {
-        // The tag is whole, so only a line the index marks can equal it.
-        if (m_lines.isOpenTagAnyCase(i) && m_lines.length(i) == tag.size()
-            && equalsIgnoringCase(m_lines.view(i), tag))
-            return at(i);
-    }
-    return BlockRef();
+    BlockRef found;
+    forEachWholeTag([&](int line, int number) {
+        if (number != n)
+            return true;
+        found = BlockRef(&m_lines, line, number);
+        return false;
+    });
+    return found;
+}
+
+QList<BlockRef> BlockIndex::range(int first, int last) const
+{
+    QList<BlockRef> out;
+    if (last < first)
+        return out;
+    std::vector<BlockRef> found(size_t(last - first + 1));
+    forEachWholeTag([&](int line, int n) {
+        if (n >= first && n <= last && !found[size_t(n - first)].exists())
+            found[size_t(n - first)] = BlockRef(&m_lines, line, n);
+        return true;
+    });
+    for (const BlockRef &b : found)
+        if (b.exists())
+            out.append(b);
+    return out;
 }
 
 QString BlockIndex::openTag(int n)
@@ -75,4 +72,16 @@ QString BlockIndex::closeTag(int n)
 int BlockIndex::number(QByteArrayView tagLine)
 {
     return RecordList::tagNumber(tagLine);
+}
+
+int BlockIndex::wholeTagNumber(QByteArrayView v, bool *closing)
+{
+    const bool closes = v.startsWith("</");
+    if (closing)
+        *closing = closes;
+    const QByteArrayView prefix = closes ? QByteArrayView("</BLOC") : QByteArrayView("<BLOC");
+    if (v.size() != prefix.size() + 5 || v.back() != '>'
+        || v.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) != 0)
+        return -1;
+    return number(v);
 }

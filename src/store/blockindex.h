@@ -13,6 +13,7 @@
 #include "core/recordlist.h"
 
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 
 #include <climits>
@@ -79,6 +80,32 @@ public:
     // The block numbered n: the first line equal to its opening tag, letter
     // case ignored; !exists() when there is none.
     BlockRef find(int n) const;
+    // The blocks numbered first to last, each found as find() finds it, in
+    // the order of their numbers; numbers without a block are left out.
+    QList<BlockRef> range(int first, int last) const;
+    // Calls f(line, number) for every line equal to an opening tag, letter
+    // case ignored, in list order (the tags a look-up by number can find),
+    // until f returns false.
+    template <typename F>
+    void forEachWholeTag(F f) const
+    {
+        if (m_lines.looseOpenTags() == 0) {
+            const std::vector<int> &tags = m_lines.openTags();
+            const std::vector<int> &numbers = m_lines.openTagNumbers();
+            for (size_t t = 0; t < tags.size(); ++t)
+                if (numbers[t] >= 0 && m_lines.length(tags[t]) == kTagLength && m_lines.view(tags[t]).back() == '>'
+                    && !f(tags[t], numbers[t]))
+                    return;
+            return;
+        }
+        for (int i = 0; i < m_lines.size(); ++i) {
+            if (!m_lines.isOpenTagAnyCase(i))
+                continue;
+            const int n = wholeTagNumber(m_lines.view(i));
+            if (n >= 0 && !f(i, n))
+                return;
+        }
+    }
     // Each block in list order.
     template <typename F>
     void forEach(F f) const
@@ -107,7 +134,12 @@ public:
     static QString closeTag(int n);
     // The four characters after "<BLOC" or "</BLOC" read as a number, or -1.
     static int number(QByteArrayView tagLine);
+    // The number of a line that is exactly "<BLOCnnnn>" or "</BLOCnnnn>",
+    // letter case aside, and whether it closes; -1 for any other line.
+    static int wholeTagNumber(QByteArrayView v, bool *closing = nullptr);
 
 private:
+    static constexpr qsizetype kTagLength = 10; // "<BLOC0000>"
+
     const RecordList &m_lines;
 };

@@ -107,46 +107,16 @@ QStringList payerFromMember(const QStringList &payer, const BlockData &member)
     return out;
 }
 
-namespace {
-
-// The number of a line equal to "<BLOCnnnn>" with letter case ignored, the
-// way a block is looked up; -1 for any other line.
-int openTagNumber(QByteArrayView v)
-{
-    if (v.size() != 10 || v[0] != '<' || v[9] != '>')
-        return -1;
-    static const char bloc[] = "BLOC";
-    for (int i = 0; i < 4; ++i) {
-        char c = v[1 + i];
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 32);
-        if (c != bloc[i])
-            return -1;
-    }
-    int n = 0;
-    for (int i = 5; i < 9; ++i) {
-        if (v[i] < '0' || v[i] > '9')
-            return -1;
-        n = n * 10 + (v[i] - '0');
-    }
-    return n;
-}
-
-} // namespace
-
 int newReceiptNumber(RecordStore &store)
 {
     KindState &s = store.state(Kind::Receipt);
     if (s.lines.size() < 5)
         s.count = 0;
     std::vector<bool> used(size_t(RecordStore::kMaxRecords) + 1, false);
-    for (int i = 0; i < s.lines.size(); ++i) {
-        if (!s.lines.isOpenTagAnyCase(i))
-            continue;
-        const int n = openTagNumber(s.lines.view(i));
-        if (n >= 0 && n < int(used.size()))
-            used[size_t(n)] = true;
-    }
+    BlockIndex(s.lines).forEachWholeTag([&](int, int n) {
+        used[size_t(n)] = true;
+        return true;
+    });
     int n = 0;
     while (n < RecordStore::kMaxRecords && used[size_t(n)])
         ++n;

@@ -413,23 +413,6 @@ bool RecordStore::Sauve(const QString &name, QString *error, QStringList *keptOr
 
 // ---- Maintenance --------------------------------------------------------------
 
-namespace {
-
-// "<BLOC0007>" or "</BLOC0007>" exactly, letter case aside.
-bool isWholeTag(QByteArrayView v, bool *closing)
-{
-    *closing = v.startsWith("</");
-    const qsizetype prefix = *closing ? 6 : 5;
-    if (v.size() != prefix + 5 || v[v.size() - 1] != '>')
-        return false;
-    if (QByteArrayView(v.data(), prefix).compare(*closing ? QByteArrayView("</BLOC") : QByteArrayView("<BLOC"),
-                                                 Qt::CaseInsensitive) != 0)
-        return false;
-    return BlockIndex::number(v) >= 0;
-}
-
-} // namespace
-
 bool RecordStore::normaliseTags(RecordList &l)
 {
     bool changed = false;
@@ -439,8 +422,8 @@ bool RecordStore::normaliseTags(RecordList &l)
         if (l.isOpenTag(i) || l.isCloseTag(i))
             continue;
         bool closing = false;
-        if (isWholeTag(l.view(i), &closing)) {
-            const int n = BlockIndex::number(l.view(i));
+        const int n = BlockIndex::wholeTagNumber(l.view(i), &closing);
+        if (n >= 0) {
             l.replace(i, closing ? closeTag(n) : openTag(n));
             changed = true;
         }
@@ -456,9 +439,9 @@ bool RecordStore::isSound(const RecordList &l)
         if (!opening && !l.isCloseTag(i))
             continue;
         bool closing = false;
-        if (!isWholeTag(l.view(i), &closing))
+        const int n = BlockIndex::wholeTagNumber(l.view(i), &closing);
+        if (n < 0)
             return false;
-        const int n = BlockIndex::number(l.view(i));
         if (opening) {
             if (open >= 0)
                 return false;
@@ -536,8 +519,7 @@ void RecordStore::Doublons(Kind k)
     if (s.count < 1)
         return;
     std::vector<int> seen(size_t(s.count), 0);
-    for (const int i : s.lines.openTags()) {
-        const int n = BlockIndex::number(s.lines.view(i));
+    for (const int n : s.lines.openTagNumbers()) {
         if (n < 0)
             return;
         if (n < s.count)

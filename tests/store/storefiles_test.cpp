@@ -75,6 +75,13 @@ TEST_F(StoreFilesTest, ReadingFindsTheBlockWhateverTheCaseAndTakesOnlyItsOwnLine
     EXPECT_EQ(QList<int>({store.findBlock(Kind::Member, 1), store.findBlock(Kind::Member, 0),
                           store.findBlock(Kind::Member, 3)}),
               QList<int>({1, 5, -1}));
+    const auto rangeOpens = [&](int first, int last) {
+        QList<int> opens;
+        for (const BlockRef &b : BlockIndex(store.lines(Kind::Member)).range(first, last))
+            opens << b.open();
+        return opens;
+    };
+    EXPECT_EQ(rangeOpens(0, 3), QList<int>({5, 1, 10})) << "a range finds each block as a look-up does";
     EXPECT_EQ(store.countTags(Kind::Member), 2); // "<bloc" is not an opening tag for counting
     // A block cut short has empty lines past its end, never the next block's.
     const BlockData cut = *store.readBlock(Kind::Member, 0);
@@ -82,6 +89,10 @@ TEST_F(StoreFilesTest, ReadingFindsTheBlockWhateverTheCaseAndTakesOnlyItsOwnLine
     EXPECT_TRUE(cut.rows.isEmpty());
     // Rows with more or fewer tabs keep three cells.
     EXPECT_EQ(store.readBlock(Kind::Member, 2)->rows, (QList<QStringList>{{"01/01/2026", "", ""}, {"a", "b", "c\td"}}));
+    // Tags all in capitals: the first whole copy of a number, never a longer tag.
+    setList(store, Kind::Member, {"<BLOC0001x>", "a", "<BLOC0001>", "b", "<BLOC0001>", "<BLOC0000>"});
+    EXPECT_EQ(QList<int>({store.findBlock(Kind::Member, 1), store.findBlock(Kind::Member, 0)}), QList<int>({2, 5}));
+    EXPECT_EQ(rangeOpens(0, 1), QList<int>({5, 2}));
 }
 
 TEST_F(StoreFilesTest, WritingBackKeepsThePlaceExceptForReceipts)
