@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QStringList kHeader{"Club (Paris)", "Fête à Sète", "Cotisation 30 €", "Père Noël"};
@@ -140,6 +142,8 @@ TEST_F(PdfTest, PrintoutsOnAPdfPrinterAtHighResolution)
 TEST_F(PdfTest, PreviewPrintsWithCtrlPAndBothPdfFilesAskBeforeReplacingOne)
 {
     load(Kind::Member, memberList(1));
+    // Both files are readable by all where the umask allows it, as every file the program writes.
+    const mode_t umaskBefore = ::umask(022);
     TApercu preview(PrintJob{"Carte", false}, [](Canvas &c) { return Card::Carte(c, kHeader, cardMember()); });
     EXPECT_EQ(preview.action("Imprimer")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     const QString target = file("carte.pdf");
@@ -154,7 +158,9 @@ TEST_F(PdfTest, PreviewPrintsWithCtrlPAndBothPdfFilesAskBeforeReplacingOne)
         EXPECT_EQ(bytes, "ancien");
         save();
         expectValidWithTexts(target, {"Carte d'adhérent", "Numéro 1000"});
+        EXPECT_TRUE(QFileInfo(target).permissions().testFlags(QFile::ReadGroup | QFile::ReadOther));
     }
+    ::umask(umaskBefore);
     EXPECT_EQ(dialogs().texts("save"), QStringList(4, "Fichier pdf (*.pdf)"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"carte.pdf"});
 }

@@ -7,14 +7,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
 
 #include <algorithm>
-#include <cstdio>
 
 // ---- Canvas ----------------------------------------------------------------------------
 
@@ -179,29 +177,27 @@ bool QtPrintService::printOn(QPrinter &printer, const PrintJob &job, const std::
 
 bool QtPrintService::printToPdf(const QString &file, const PrintJob &job, const std::function<bool(Canvas &)> &draw)
 {
-    QString partial;
-    {
-        QTemporaryFile temp(QFileInfo(file).absoluteDir().filePath(QStringLiteral(".velmora-XXXXXX.pdf")));
-        if (!temp.open()) {
-            Dialogs::current().error(TextFile::writeErrorText(file));
-            return false;
-        }
-        temp.setAutoRemove(false);
-        partial = temp.fileName();
+    // A PDF printer writes to a file name only: the pages go to a scratch file
+    // beside the target, then reach the target as every file of the program
+    // does, whole, with a new file's permissions or those of the file replaced.
+    QTemporaryFile scratch(QFileInfo(file).absoluteDir().filePath(QStringLiteral(".velmora-XXXXXX.pdf")));
+    if (!scratch.open()) {
+        Dialogs::current().error(TextFile::writeErrorText(file));
+        return false;
     }
+    scratch.close();
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setPageLayout(printer().pageLayout());
-    pdf.setOutputFileName(partial);
-    bool done = printOn(pdf, job, draw);
-    // Complete, it takes the name at once; an older file is never half replaced.
-    if (done && std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(file).constData()) != 0) {
+    pdf.setOutputFileName(scratch.fileName());
+    if (!printOn(pdf, job, draw))
+        return false;
+    QByteArray bytes;
+    if (!TextFile::readBytes(scratch.fileName(), &bytes) || !TextFile::writeBytes(file, bytes)) {
         Dialogs::current().error(TextFile::writeErrorText(file));
-        done = false;
+        return false;
     }
-    if (!done)
-        QFile::remove(partial);
-    return done;
+    return true;
 }
 
 bool QtPrintService::print(const PrintJob &job, const std::function<bool(Canvas &)> &draw)
