@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <memory>
+
 #include <sys/stat.h>
 
 namespace {
@@ -132,11 +134,23 @@ TEST_F(PdfTest, PrintoutsOnAPdfPrinterAtHighResolution)
     expectValidWithTexts(file("liste.pdf"), {"Hélène0", "Hélène39", "Fête à Sète, 30 €", "Téléphone"});
     EXPECT_TRUE(run("pdfinfo", {file("liste.pdf")}).contains(QRegularExpression("Pages:\\s+2\n")));
 
-    // Without a printer, the user is told; nothing is written.
+    // Without a printer, the user is told; nothing is written. The printer
+    // keeps its orientation whatever the job's.
     QPrinter none(QPrinter::HighResolution);
     none.setOutputFormat(QPrinter::PdfFormat);
+    none.setPageOrientation(QPageLayout::Landscape);
     EXPECT_FALSE(QtPrintService::printOn(none, PrintJob{}, [](Canvas &) { return true; }));
     EXPECT_EQ(dialogs().texts("error"), QStringList{noPrinterText()});
+    EXPECT_EQ(none.pageLayout().orientation(), QPageLayout::Landscape);
+
+    // The preview shows the job's orientation, then gives the printer its own back.
+    QPrinter &shared = QtPrintService::printer();
+    shared.setPageOrientation(QPageLayout::Landscape);
+    auto preview = std::make_unique<TApercu>(PrintJob{}, [](Canvas &) { return true; });
+    EXPECT_EQ(shared.pageLayout().orientation(), QPageLayout::Portrait);
+    preview.reset();
+    EXPECT_EQ(shared.pageLayout().orientation(), QPageLayout::Landscape);
+    shared.setPageOrientation(QPageLayout::Portrait);
 }
 
 TEST_F(PdfTest, PreviewPrintsWithCtrlPAndBothPdfFilesAskBeforeReplacingOne)

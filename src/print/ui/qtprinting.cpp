@@ -113,6 +113,19 @@ bool PrinterCanvas::newPage()
     return m_printer.newPage();
 }
 
+// ---- Orientation ---------------------------------------------------------------------
+
+JobOrientation::JobOrientation(QPrinter &printer, const PrintJob &job)
+    : m_printer(printer), m_found(printer.pageLayout().orientation())
+{
+    printer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+JobOrientation::~JobOrientation()
+{
+    m_printer.setPageOrientation(m_found);
+}
+
 // ---- Service ---------------------------------------------------------------------------
 
 namespace {
@@ -147,9 +160,9 @@ bool QtPrintService::printOn(QPrinter &printer, const PrintJob &job, const std::
 {
     ensureHighResolution(printer);
     printer.setDocName(job.title.isEmpty() ? QStringLiteral("Velmora") : job.title);
-    printer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QString failure;
     {
+        const JobOrientation orientation(printer, job);
         PrinterCanvas canvas(printer);
         // Without a printer Qt falls back on a PDF file that has no name: the
         // document could not begin, and Qt would only say so on the console.
@@ -169,7 +182,6 @@ bool QtPrintService::printOn(QPrinter &printer, const PrintJob &job, const std::
             failure = endFailedText();
         }
     }
-    printer.setPageOrientation(QPageLayout::Portrait);
     if (!failure.isEmpty())
         Dialogs::current().error(failure);
     return failure.isEmpty();
