@@ -1,5 +1,6 @@
 #include "print/card.h"
 
+#include "print/lists.h"
 #include "print/mmcanvas.h"
 #include "print/pdf/tprintpdf.h"
 
@@ -7,19 +8,14 @@ namespace {
 
 const QString kTitle = QStringLiteral("Carte d'adhérent");
 
-// The member's lines under the title, with the due date's caption.
-QStringList memberLines(const BlockData &member, const QString &dueCaption)
+// The member's lines under the title: the number, the lines of an envelope,
+// the category and the due date.
+QStringList memberLines(const BlockData &member)
 {
-    using namespace MemberField;
-    const QChar blank(QLatin1Char(' '));
-    return {QStringLiteral("Numéro ") + member.field(Numero),
-            member.field(Titre) + blank + member.field(Nom) + blank + member.field(Prenom),
-            member.field(Adresse1),
-            member.field(Adresse2),
-            member.field(Cp) + blank + member.field(Ville),
-            QStringLiteral("Catégorie"),
-            Layouts::categoryName(member.field(Categorie)),
-            dueCaption + member.field(Echeance)};
+    return QStringList{QStringLiteral("Numéro ") + member.field(MemberField::Numero)}
+           + Envelopes::memberRecipient(member)
+           + QStringList{QStringLiteral("Catégorie"), Layouts::categoryName(member.field(MemberField::Categorie)),
+                         QStringLiteral("Echéance ") + member.field(MemberField::Echeance)};
 }
 
 // Nominal heights of those lines on the printed card: a blank line above the
@@ -41,7 +37,7 @@ bool Card::Carte(Canvas &canvas, const QStringList &header, const BlockData &mem
     m.font(14, true);
     m.text(10, 30, kTitle);
     m.font(10);
-    const QStringList lines = memberLines(member, QStringLiteral("Echéance "));
+    const QStringList lines = memberLines(member);
     for (int i = 0; i < lines.size(); ++i)
         m.text(10, kCardY[i], lines[i]);
     return true;
@@ -64,7 +60,7 @@ void Card::CartePdf(TPrintPDF &pdf, const QStringList &header, const BlockData &
     pdf.TextOut(20, 130, kTitle);
     pdf.Font.setIndex(TimesRoman);
     pdf.Font.Size = 10;
-    const QStringList lines = memberLines(member, QStringLiteral("Echéance "));
+    const QStringList lines = memberLines(member);
     for (int i = 0; i < lines.size(); ++i)
         pdf.TextOut(20, 170 + 20 * i, lines[i]);
 }

@@ -53,6 +53,7 @@ TEST_F(FichePrintTest, SheetCardAndEnvelopeTakeTheFieldsAsShown)
 TEST_F(FichePrintTest, ListsAndEnvelopesForTheRecordsChosen)
 {
     load(Kind::Member, memberList(5));
+    fiche->settings().EnvGuide = 100;
     typeInto(fiche->membersPage()->field(MemberField::Nom), "Shown");
     dialogs().printRangeAnswers = {{0, 0}, {3, 5}, {1, 5, false}};
     fiche->Imprime();
@@ -61,7 +62,9 @@ TEST_F(FichePrintTest, ListsAndEnvelopesForTheRecordsChosen)
     EXPECT_TRUE(printer().last().findText("Shown Anne") && printer().last().findText("Nom4 Anne"));
     fiche->Enveloppes();
     EXPECT_EQ(printer().last().pageCount(), 3);
+    // One envelope a page from the first record chosen, every line as low as the guide takes it.
     EXPECT_EQ(printer().last().texts(0)[4].text, "Mme Nom2  Anne");
+    EXPECT_EQ(printer().last().texts(2)[4].y, 23 * 153);
     fiche->Imprime();
     EXPECT_EQ(printer().jobs.size(), 2);
     // No partner: no dialog, no page.

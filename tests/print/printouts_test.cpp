@@ -1,6 +1,8 @@
 // The record window's printouts on recording canvases: every position through
 // the truncated factor and the 3 mm shift, on an A4 sheet at 600 dpi (factor
 // 23), on a device stretched downwards (23 across, 47 down) and at 96 dpi.
+// Where only places are checked, the stretched device tells the two axes
+// apart; where the fonts' widths decide, every device is tried.
 
 #include "print/card.h"
 #include "print/lists.h"
@@ -22,6 +24,7 @@ struct Device
     Device turned() const { return {h, w, hMm, wMm, fy, fx}; }
 };
 const Device kDevices[] = {{4960, 7016, 210, 297, 23, 23}, {4960, 14032, 210, 297, 23, 47}, {794, 1123, 210, 297, 3, 3}};
+const Device &kStretched = kDevices[1];
 
 // Each text is drawn on the page at (x, y) nominal millimetres of the device.
 void expectAt(const RecordingCanvas &c, const Device &d, const Places &places, int page = 0)
@@ -67,24 +70,33 @@ const QStringList kHeader{"Club", "h2", "h3", "h4", "h5", "h6", "h7"};
 
 } // namespace
 
-TEST(RecordSheet, EveryFieldAtItsPlaceOnEveryDevice)
+TEST(Placement, TruncatesThePixelsPerMillimetreAndRefusesDevicesWithoutArea)
+{
+    // 4960 x 7016 px over 210 x 297 mm: 23.6 and 23.62 truncated.
+    const auto p = Placement::of(RecordingCanvas());
+    ASSERT_TRUE(p);
+    EXPECT_EQ(QList<int>({p->factorX, p->x(100), p->factorY, p->y(10)}), QList<int>({23, 2300, 23, 230}));
+    EXPECT_EQ(Placement::of(kStretched.canvas())->y(2), 94);
+    EXPECT_FALSE(Placement::of(RecordingCanvas(4960, 7016, 0, 297)));
+    EXPECT_FALSE(Placement::of(RecordingCanvas(100, 7016, 210, 297))); // under a pixel per millimetre
+}
+
+TEST(RecordSheet, EveryFieldAtItsPlace)
 {
     BlockData partner;
     for (int p = 1; p <= PartnerField::Count; ++p)
         partner.setField(p, QStringLiteral("P%1").arg(p));
-    for (const Device &d : kDevices) {
-        RecordingCanvas c = d.canvas();
-        ASSERT_TRUE(RecordSheet::member(c, memberData()));
-        expectAt(c, d,
-                 {{"Numéro", 5, 5}, {"10001", 35, 5}, {"Titre", 60, 5}, {"M.", 75, 5}, {"Naissance", 110, 5},
-                  {"01/02/1970", 135, 5}, {"Profession", 110, 10}, {"Luthier", 135, 10}, {"Echeance", 110, 15},
-                  {"31/12/2026", 135, 15}, {"Bât. B", 35, 25}, {"Téléphone", 5, 40}, {"Remarques", 135, 40},
-                  {"Première remarque", 135, 45}, {"Seconde", 135, 50}, {"EMail", 5, 60}, {"j@d.fr", 35, 60}});
-        EXPECT_EQ(c.texts().constFirst().family + QString::number(c.texts().constFirst().pointSize), "Arial10");
-        RecordingCanvas pc = d.canvas();
-        ASSERT_TRUE(RecordSheet::partner(pc, partner));
-        expectAt(pc, d, {{"P1", 35, 5}, {"Société", 5, 60}, {"P2", 35, 60}, {"P12", 35, 55}});
-    }
+    RecordingCanvas c = kStretched.canvas();
+    ASSERT_TRUE(RecordSheet::member(c, memberData()));
+    expectAt(c, kStretched,
+             {{"Numéro", 5, 5}, {"10001", 35, 5}, {"Titre", 60, 5}, {"M.", 75, 5}, {"Naissance", 110, 5},
+              {"01/02/1970", 135, 5}, {"Profession", 110, 10}, {"Luthier", 135, 10}, {"Echeance", 110, 15},
+              {"31/12/2026", 135, 15}, {"Bât. B", 35, 25}, {"Téléphone", 5, 40}, {"Remarques", 135, 40},
+              {"Première remarque", 135, 45}, {"Seconde", 135, 50}, {"EMail", 5, 60}, {"j@d.fr", 35, 60}});
+    EXPECT_EQ(c.texts().constFirst().family + QString::number(c.texts().constFirst().pointSize), "Arial10");
+    RecordingCanvas pc = kStretched.canvas();
+    ASSERT_TRUE(RecordSheet::partner(pc, partner));
+    expectAt(pc, kStretched, {{"P1", 35, 5}, {"Société", 5, 60}, {"P2", 35, 60}, {"P12", 35, 55}});
 }
 
 TEST(RecordSheet, LongRemarksWrapInTheirColumnAndGoOnOverPages)
@@ -132,7 +144,8 @@ TEST(RecordRange, PagesStandForRecordsAndAllMeansEveryRecord)
 
 TEST(Lists, HeaderOnEveryPageAndNoPageWithAHeaderAlone)
 {
-    for (const Device &portrait : kDevices) {
+    // How many rows a page holds depends on its height in pixels too.
+    for (const Device &portrait : {kStretched, kDevices[2]}) {
         const Device d = portrait.turned();
         // 36 rows fill a landscape A4 page at 600 dpi (rows at 10 to 185 mm).
         const int perPage = d.fy == 23 ? 36 : 46;
@@ -161,11 +174,9 @@ TEST(Lists, ValuesStopBeforeTheNextColumn)
     EXPECT_LE(address.x + c.textWidth(address.text), 23 * 104);
     EXPECT_GT(address.x + c.textWidth(address.text + "ee"), 23 * 104 - c.textWidth("ee"));
 
-    QStringList partner(PartnerField::Count);
-    partner[PartnerField::Societe - 1] = "Société X";
-    partner[PartnerField::Ville - 1] = QString("Saint-Rémy-de-Provence ").repeated(3);
     RecordingCanvas pc = a4.canvas();
-    ASSERT_TRUE(ListPrint::Imprime2(pc, all(RecordList(QStringList{"<BLOC0000>"} + partner + QStringList{"</BLOC0000>"}), 1)));
+    const RecordList partner(partnerBlock(0, "", "Société X", QString("Saint-Rémy-de-Provence ").repeated(3)));
+    ASSERT_TRUE(ListPrint::Imprime2(pc, all(partner, 1)));
     EXPECT_TRUE(pageTexts(pc, 0).startsWith("Société|Nom|Prénom|Adresse|Adresse|C.P.|Ville|Société X|"));
     expectAt(pc, a4, {{"Société X", 5, 10}});
     expectOnPaper(pc);
@@ -173,39 +184,33 @@ TEST(Lists, ValuesStopBeforeTheNextColumn)
 
 TEST(Envelopes, TheGuideLowersEveryLine)
 {
-    for (const Device &d : kDevices) {
-        RecordingCanvas low = d.canvas(), high = d.canvas();
-        ASSERT_TRUE(Envelopes::ImpEnv(high, kHeader, Envelopes::memberRecipient(memberData()), 0));
-        ASSERT_TRUE(Envelopes::ImpEnv(low, kHeader, Envelopes::memberRecipient(memberData()), 100));
-        expectAt(high, d, {{"Club", 5, 5}, {"h4", 5, 20}, {"M. Durand Jean", 110, 50}, {"75001 Paris", 110, 65}});
-        ASSERT_EQ(low.texts().size(), 8);
-        for (int i = 0; i < 8; ++i)
-            EXPECT_EQ(low.texts()[i].y - high.texts()[i].y, d.fy * 100);
-    }
-    RecordingCanvas batch = kDevices[0].turned().canvas();
-    ASSERT_TRUE(Envelopes::Enveloppes(batch, kHeader, RecordRange::of(2, 3, 3).blocks(RecordList(memberList(3))), 100));
-    EXPECT_EQ(batch.pageCount(), 2);
-    EXPECT_EQ(batch.texts(1)[4].text, "Mme Nom2  Anne");
-    EXPECT_EQ(batch.texts(1)[4].y, 23 * 153);
+    const Device &d = kStretched;
+    RecordingCanvas low = d.canvas(), high = d.canvas();
+    ASSERT_TRUE(Envelopes::ImpEnv(high, kHeader, Envelopes::memberRecipient(memberData()), 0));
+    ASSERT_TRUE(Envelopes::ImpEnv(low, kHeader, Envelopes::memberRecipient(memberData()), 100));
+    expectAt(high, d, {{"Club", 5, 5}, {"h4", 5, 20}, {"M. Durand Jean", 110, 50}, {"75001 Paris", 110, 65}});
+    ASSERT_EQ(low.texts().size(), 8);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(low.texts()[i].y - high.texts()[i].y, d.fy * 100);
 }
 
 TEST(Card, PlacesAndFonts)
 {
-    for (const Device &d : kDevices) {
-        RecordingCanvas c = d.canvas();
-        ASSERT_TRUE(Card::Carte(c, kHeader, memberData()));
-        EXPECT_EQ(firstFrame(c), QList<int>({Op::Rectangle, d.fx * 5, d.fy * 3, d.fx * 80, d.fy * 113, 1}));
-        expectAt(c, d,
-                 {{"Club", 10, 5}, {"Carte d'adhérent", 10, 30}, {"Numéro 10001", 10, 40}, {"Catégorie", 10, 70},
-                  {"Membre bienfaiteur", 10, 75}, {"Echéance 31/12/2026", 10, 80}});
-        EXPECT_TRUE(c.findText("Carte d'adhérent")->bold && c.findText("Carte d'adhérent")->pointSize == 14);
-        EXPECT_FALSE(c.findText("Echéance 31/12/2026")->bold);
-    }
+    const Device &d = kStretched;
+    RecordingCanvas c = d.canvas();
+    ASSERT_TRUE(Card::Carte(c, kHeader, memberData()));
+    EXPECT_EQ(firstFrame(c), QList<int>({Op::Rectangle, d.fx * 5, d.fy * 3, d.fx * 80, d.fy * 113, 1}));
+    expectAt(c, d,
+             {{"Club", 10, 5}, {"Carte d'adhérent", 10, 30}, {"Numéro 10001", 10, 40}, {"Catégorie", 10, 70},
+              {"Membre bienfaiteur", 10, 75}, {"Echéance 31/12/2026", 10, 80}});
+    EXPECT_TRUE(c.findText("Carte d'adhérent")->bold && c.findText("Carte d'adhérent")->pointSize == 14);
+    EXPECT_FALSE(c.findText("Echéance 31/12/2026")->bold);
+
     BlockData none = memberData();
     none.setField(MemberField::Categorie, QString());
-    RecordingCanvas c;
-    ASSERT_TRUE(Card::Carte(c, kHeader, none));
-    EXPECT_TRUE(pageTexts(c, 0).endsWith("|Catégorie||Echéance 31/12/2026"));
+    RecordingCanvas nameless;
+    ASSERT_TRUE(Card::Carte(nameless, kHeader, none));
+    EXPECT_TRUE(pageTexts(nameless, 0).endsWith("|Catégorie||Echéance 31/12/2026"));
 }
 
 TEST(Receipt, TwentyEightLinesAsLaidOutLongerOnesGoOnOverPages)
@@ -215,29 +220,28 @@ TEST(Receipt, TwentyEightLinesAsLaidOutLongerOnesGoOnOverPages)
         f.rows.append({QStringLiteral("Article %1").arg(i + 1), "1,5 "});
     Receipts::Fields full = f;
     full.rows[28] = QStringList{"", " "}; // the empty line in use after the last one
-    for (const Device &d : kDevices) {
-        RecordingCanvas c = d.canvas();
-        ASSERT_TRUE(ReceiptPrint::Button4Click(c, ReceiptPrint::Data::of(full, 29), kHeader, 0));
-        EXPECT_EQ(c.pageCount(), 1);
-        expectAt(c, d,
-                 {{"Article 1", 17, 105}, {"Article 28", 17, 240}, {"Avoir      N° 202603001", 20, 84},
-                  {"Règlement : Chèque", 20, 79}, {"Date 15/03/2026", 116, 84}, {"Mme Durand", 116, 60},
-                  {"Club", 15, 0}, {"h6", 15, 30}});
-        EXPECT_EQ(c.findText("1,50")->x + c.textWidth("1,50"), d.fx * 191);
-        EXPECT_EQ(c.findText("h6")->pointSize, 8);
-        EXPECT_EQ(c.findText("42,00 Euros")->y, d.fy * 251);
-        EXPECT_TRUE(c.findText("275,50 Francs"));
-        EXPECT_EQ(firstFrame(c), QList<int>({Op::Rectangle, d.fx * 15, d.fy * 93, d.fx * 195, d.fy * 273, 2}));
+    const Device &d = kStretched;
+    RecordingCanvas c = d.canvas();
+    ASSERT_TRUE(ReceiptPrint::Button4Click(c, ReceiptPrint::Data::of(full, 29), kHeader, 0));
+    EXPECT_EQ(c.pageCount(), 1);
+    expectAt(c, d,
+             {{"Article 1", 17, 105}, {"Article 28", 17, 240}, {"Avoir      N° 202603001", 20, 84},
+              {"Règlement : Chèque", 20, 79}, {"Date 15/03/2026", 116, 84}, {"Mme Durand", 116, 60},
+              {"Club", 15, 0}, {"h6", 15, 30}});
+    EXPECT_EQ(c.findText("1,50")->x + c.textWidth("1,50"), d.fx * 191);
+    EXPECT_EQ(c.findText("h6")->pointSize, 8);
+    EXPECT_EQ(c.findText("42,00 Euros")->y, d.fy * 251);
+    EXPECT_TRUE(c.findText("275,50 Francs"));
+    EXPECT_EQ(firstFrame(c), QList<int>({Op::Rectangle, d.fx * 15, d.fy * 93, d.fx * 195, d.fy * 273, 2}));
 
-        RecordingCanvas longer = d.canvas();
-        ASSERT_TRUE(ReceiptPrint::Button4Click(longer, ReceiptPrint::Data::of(f, 40), kHeader, 0));
-        EXPECT_EQ(longer.pageCount(), 2);
-        expectAt(longer, d, {{"Article 29", 17, 105}}, 1);
-        // The second page repeats the letterhead, the frame's titles, the payer and the number.
-        EXPECT_TRUE(pageTexts(longer, 1).startsWith("Désignation|Montant|Club|h2|h3|h4|h5|h6|h7|Mme Durand|1 rue||"
-                                                    "75001 Paris|Date 15/03/2026|Règlement : Chèque|Avoir      N°"));
-        EXPECT_EQ(longer.findText("60,00 Euros")->page, 1);
-    }
+    RecordingCanvas longer = d.canvas();
+    ASSERT_TRUE(ReceiptPrint::Button4Click(longer, ReceiptPrint::Data::of(f, 40), kHeader, 0));
+    EXPECT_EQ(longer.pageCount(), 2);
+    expectAt(longer, d, {{"Article 29", 17, 105}}, 1);
+    // The second page repeats the letterhead, the frame's titles, the payer and the number.
+    EXPECT_TRUE(pageTexts(longer, 1).startsWith("Désignation|Montant|Club|h2|h3|h4|h5|h6|h7|Mme Durand|1 rue||"
+                                                "75001 Paris|Date 15/03/2026|Règlement : Chèque|Avoir      N°"));
+    EXPECT_EQ(longer.findText("60,00 Euros")->page, 1);
 
     // Letterhead paper: the frame alone; another paper type: neither.
     RecordingCanvas letterhead, other;

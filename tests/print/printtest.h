@@ -2,20 +2,15 @@
 // Members for the printing tests, and the texts a page shows.
 
 #include "print/recordingcanvas.h"
-#include "store/recordstore.h"
+#include "support/blocks.h"
 
 // Member n: number 10001 + n, "Mme", the name with a blank after it (lists
 // trim it), "Anne", the address, the first category.
 inline QStringList memberLines(int n, const QString &name, const QString &address = "rue")
 {
-    QStringList fixed(MemberField::Count);
-    fixed[MemberField::Numero - 1] = QString::number(10001 + n);
-    fixed[MemberField::Titre - 1] = "Mme";
-    fixed[MemberField::Nom - 1] = name + " ";
-    fixed[MemberField::Prenom - 1] = "Anne";
-    fixed[MemberField::Adresse1 - 1] = address;
-    fixed[MemberField::Categorie - 1] = "0";
-    return QStringList{RecordStore::openTag(n)} + fixed + QStringList{RecordStore::closeTag(n)};
+    return member(n, QString::number(10001 + n), name + " ",
+                  {{MemberField::Titre, "Mme"}, {MemberField::Prenom, "Anne"}, {MemberField::Adresse1, address},
+                   {MemberField::Categorie, "0"}});
 }
 
 // Members 0 to count - 1, named name + their number.

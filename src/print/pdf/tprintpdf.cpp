@@ -14,6 +14,10 @@ const char *const kBaseFonts[TPDFFont::kFontCount] = {
     "Times-Roman", "Times-Bold",   "Times-Italic",      "Times-BoldItalic",
     "Symbol",    "ZapfDingbats"};
 
+// BeginDoc's first two objects.
+constexpr int kInfo = 1;
+constexpr int kContents = 2;
+
 QByteArray num(qint64 n)
 {
     return QByteArray::number(n);
@@ -74,8 +78,8 @@ QByteArray TPrintPDF::literal(const QString &text)
 
 void TPrintPDF::line(const QByteArray &text)
 {
-    m_scratch.append(text);
-    m_scratch.append("\r\n");
+    m_out.append(text);
+    m_out.append("\r\n");
 }
 
 void TPrintPDF::contentLine(const QByteArray &text)
@@ -84,56 +88,39 @@ void TPrintPDF::contentLine(const QByteArray &text)
     m_content.append("\r\n");
 }
 
-void TPrintPDF::closeObject()
-{
-    m_offset += m_scratch.size();
-    m_offsets.append(m_offset);
-    m_out.append(m_scratch);
-    m_scratch.clear();
-}
-
 int TPrintPDF::openObject()
 {
-    ++m_lastObject;
-    line(num(m_lastObject) + " 0 obj");
-    return m_lastObject;
+    m_offsets.append(m_out.size());
+    const int number = int(m_offsets.size());
+    line(num(number) + " 0 obj");
+    return number;
 }
 
-void TPrintPDF::simpleObject(const QList<QByteArray> &lines)
+int TPrintPDF::object(const QList<QByteArray> &lines)
 {
-    openObject();
+    const int number = openObject();
     for (const QByteArray &l : lines)
         line(l);
     line("endobj");
-    closeObject();
+    return number;
 }
 
 void TPrintPDF::BeginDoc()
 {
     m_out.clear();
-    m_scratch.clear();
     m_content.clear();
     m_offsets.clear();
-    m_fontObjects.clear();
-    m_contentObjects.clear();
-    m_lastObject = 0;
-    m_pageCount = 1;
 
     line("%PDF-1.4");
-    m_out = m_scratch;
-    m_scratch.clear();
-    m_offset = m_out.size();
-    m_offsets.append(m_offset);
-
     const QByteArray created = Clock::now().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
-    simpleObject({"<<", "/Producer (" + literal(Producer) + ")", "/Author (" + literal(Author) + ")",
-                  "/CreationDate (D:" + created + ")", "/Creator (" + literal(Creator) + ")",
-                  "/Keywords (" + literal(Keywords) + ")", "/Subject (" + literal(Subject) + ")",
-                  "/Title (" + literal(Title) + ")", "/ModDate ()", ">>"});
+    object({"<<", "/Producer (" + literal(Producer) + ")", "/Author (" + literal(Author) + ")",
+            "/CreationDate (D:" + created + ")", "/Creator (" + literal(Creator) + ")",
+            "/Keywords (" + literal(Keywords) + ")", "/Subject (" + literal(Subject) + ")",
+            "/Title (" + literal(Title) + ")", "/ModDate ()", ">>"});
 
-    // The page's content stream stays open in the scratch buffer until EndDoc.
+    // The page's content stream stays open until EndDoc; its length is the
+    // object after it.
     const int contents = openObject();
-    m_contentObjects.append(contents);
     line("<< /Length " + ref(contents + 1));
     if (Compress)
         line("/Filter [/FlateDecode]");
@@ -169,62 +156,46 @@ void TPrintPDF::DrawRectangle(int x1, int y1, int x2, int y2)
 bool TPrintPDF::EndDoc(QString *error)
 {
     const QByteArray data = Compress ? deflate(m_content) : m_content;
-    m_scratch.append(data);
+    m_out.append(data);
     line("endstream");
     line("endobj");
-    closeObject();
-    // The stream's length, as object 3 on its own.
-    openObject();
-    line(num(data.size()));
-    line("endobj");
-    closeObject();
+    object({num(data.size())});
 
-    m_outlinesObject = m_lastObject + 1;
-    simpleObject({"<< /Type /Outlines", "/Count 0", ">>"});
-    for (int k = 0; k < TPDFFont::kFontCount; ++k) {
-        m_fontObjects.append(m_lastObject + 1);
-        simpleObject({"<< /Type /Font", "/Subtype /Type1", "/Name /F" + num(k + 1),
-                      "/BaseFont /" + TPDFFont::baseFont(k), "/Encoding /WinAnsiEncoding", ">>"});
-    }
-    m_pagesObject = m_lastObject + 1;
-    m_resourcesObject = m_pagesObject + 1;
-    const int firstPage = m_resourcesObject + 1;
-    QList<QByteArray> pages{"<< /Type /Pages", "/Kids ["};
-    for (int p = 0; p < m_pageCount; ++p)
-        pages.append(ref(firstPage + p));
-    pages << "]" << "/Count " + num(m_pageCount) << ">>";
-    simpleObject(pages);
-
-    QList<QByteArray> resources{"<< /ProcSet [ /PDF /Text /ImageC]", "/XObject << ", ">>", "/Font << "};
+    const int outlines = object({"<< /Type /Outlines", "/Count 0", ">>"});
+    const int firstFont = outlines + 1;
     for (int k = 0; k < TPDFFont::kFontCount; ++k)
-        resources.append("/F" + num(k + 1) + " " + ref(m_fontObjects[k]) + " ");
-    resources << ">>" << ">>";
-    simpleObject(resources);
+        object({"<< /Type /Font", "/Subtype /Type1", "/Name /F" + num(k + 1), "/BaseFont /" + TPDFFont::baseFont(k),
+                "/Encoding /WinAnsiEncoding", ">>"});
+    // The one page's tree, its resources, the page itself, in that order.
+    const int pages = firstFont + TPDFFont::kFontCount;
+    const int resources = pages + 1;
+    const int page = pages + 2;
+    object({"<< /Type /Pages", "/Kids [", ref(page), "]", "/Count 1", ">>"});
+    QList<QByteArray> fonts{"<< /ProcSet [ /PDF /Text /ImageC]", "/XObject << ", ">>", "/Font << "};
+    for (int k = 0; k < TPDFFont::kFontCount; ++k)
+        fonts.append("/F" + num(k + 1) + " " + ref(firstFont + k) + " ");
+    fonts << ">>" << ">>";
+    object(fonts);
+    object({"<< /Type /Page", "/Parent " + ref(pages),
+            "/MediaBox [ 0 0 " + num(PageWidth) + " " + num(PageHeight) + "]", "/Contents " + ref(kContents),
+            "/Resources " + ref(resources), ">>"});
+    const int catalog = object({"<< /Type /Catalog", "/Pages " + ref(pages), "/Outlines " + ref(outlines), ">>"});
 
-    for (int p = 0; p < m_pageCount; ++p)
-        simpleObject({"<< /Type /Page", "/Parent " + ref(m_pagesObject),
-                      "/MediaBox [ 0 0 " + num(PageWidth) + " " + num(PageHeight) + "]",
-                      "/Contents " + ref(m_contentObjects[p]), "/Resources " + ref(m_resourcesObject), ">>"});
-    m_catalogObject = m_lastObject + 1;
-    simpleObject({"<< /Type /Catalog", "/Pages " + ref(m_pagesObject), "/Outlines " + ref(m_outlinesObject), ">>"});
-
-    // The offset list ends with where the table starts.
-    const qint64 xref = m_offsets.last();
+    const qint64 xref = m_out.size();
+    const int count = int(m_offsets.size());
     line("xref");
-    line("0 " + num(m_lastObject + 1));
+    line("0 " + num(count + 1));
     line("0000000000 65535 f");
-    for (int k = 0; k < m_lastObject; ++k)
-        line(QByteArray::number(m_offsets[k]).rightJustified(10, '0') + " 00000 n");
+    for (const qint64 offset : m_offsets)
+        line(num(offset).rightJustified(10, '0') + " 00000 n");
     line("trailer");
-    line("<< /Size " + num(m_lastObject + 1));
-    line("/Root " + ref(m_catalogObject));
-    line("/Info 1 0 R");
+    line("<< /Size " + num(count + 1));
+    line("/Root " + ref(catalog));
+    line("/Info " + ref(kInfo));
     line(">>");
     line("startxref");
     line(num(xref));
     line("%%EOF");
-    m_out.append(m_scratch);
-    m_scratch.clear();
 
     return TextFile::writeBytes(OutputFile, m_out, error);
 }

@@ -64,22 +64,12 @@ public:
 private:
     void line(const QByteArray &text);
     void contentLine(const QByteArray &text);
-    // The scratch object appended to the file; the next object starts after it.
-    void closeObject();
+    // Starts the next object where the file now ends; its number.
     int openObject();
-    void simpleObject(const QList<QByteArray> &lines);
+    // A whole object; its number.
+    int object(const QList<QByteArray> &lines);
 
     QByteArray m_out;
-    QByteArray m_scratch;
     QByteArray m_content;
-    qint64 m_offset = 0;
-    QList<qint64> m_offsets;      // m_offsets[k - 1]: where object k starts
-    QList<int> m_fontObjects;
-    QList<int> m_contentObjects;
-    int m_lastObject = 0;
-    int m_pageCount = 1;
-    int m_pagesObject = 0;
-    int m_resourcesObject = 0;
-    int m_outlinesObject = 0;
-    int m_catalogObject = 0;
+    QList<qint64> m_offsets; // m_offsets[k - 1]: where object k starts
 };

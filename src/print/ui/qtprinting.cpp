@@ -7,14 +7,12 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
 
 #include <algorithm>
-#include <cstdio>
 
 // ---- Canvas ----------------------------------------------------------------------------
 
@@ -115,6 +113,19 @@ bool PrinterCanvas::newPage()
     return m_printer.newPage();
 }
 
+// ---- Orientation ---------------------------------------------------------------------
+
+JobOrientation::JobOrientation(QPrinter &printer, const PrintJob &job)
+    : m_printer(printer), m_found(printer.pageLayout().orientation())
+{
+    printer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+JobOrientation::~JobOrientation()
+{
+    m_printer.setPageOrientation(m_found);
+}
+
 // ---- Service ---------------------------------------------------------------------------
 
 namespace {
@@ -149,9 +160,9 @@ bool QtPrintService::printOn(QPrinter &printer, const PrintJob &job, const std::
 {
     ensureHighResolution(printer);
     printer.setDocName(job.title.isEmpty() ? QStringLiteral("Velmora") : job.title);
-    printer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QString failure;
     {
+        const JobOrientation orientation(printer, job);
         PrinterCanvas canvas(printer);
         // Without a printer Qt falls back on a PDF file that has no name: the
         // document could not begin, and Qt would only say so on the console.
@@ -171,7 +182,6 @@ bool QtPrintService::printOn(QPrinter &printer, const PrintJob &job, const std::
             failure = endFailedText();
         }
     }
-    printer.setPageOrientation(QPageLayout::Portrait);
     if (!failure.isEmpty())
         Dialogs::current().error(failure);
     return failure.isEmpty();
@@ -179,29 +189,27 @@ bool QtPrintService::printOn(QPrinter &printer, const PrintJob &job, const std::
 
 bool QtPrintService::printToPdf(const QString &file, const PrintJob &job, const std::function<bool(Canvas &)> &draw)
 {
-    QString partial;
-    {
-        QTemporaryFile temp(QFileInfo(file).absoluteDir().filePath(QStringLiteral(".velmora-XXXXXX.pdf")));
-        if (!temp.open()) {
-            Dialogs::current().error(TextFile::writeErrorText(file));
-            return false;
-        }
-        temp.setAutoRemove(false);
-        partial = temp.fileName();
+    // A PDF printer writes to a file name only: the pages go to a scratch file
+    // beside the target, then reach the target as every file of the program
+    // does, whole, with a new file's permissions or those of the file replaced.
+    QTemporaryFile scratch(QFileInfo(file).absoluteDir().filePath(QStringLiteral(".velmora-XXXXXX.pdf")));
+    if (!scratch.open()) {
+        Dialogs::current().error(TextFile::writeErrorText(file));
+        return false;
     }
+    scratch.close();
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setPageLayout(printer().pageLayout());
-    pdf.setOutputFileName(partial);
-    bool done = printOn(pdf, job, draw);
-    // Complete, it takes the name at once; an older file is never half replaced.
-    if (done && std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(file).constData()) != 0) {
+    pdf.setOutputFileName(scratch.fileName());
+    if (!printOn(pdf, job, draw))
+        return false;
+    QByteArray bytes;
+    if (!TextFile::readBytes(scratch.fileName(), &bytes) || !TextFile::writeBytes(file, bytes)) {
         Dialogs::current().error(TextFile::writeErrorText(file));
-        done = false;
+        return false;
     }
-    if (!done)
-        QFile::remove(partial);
-    return done;
+    return true;
 }
 
 bool QtPrintService::print(const PrintJob &job, const std::function<bool(Canvas &)> &draw)

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPen>
 
@@ -55,6 +56,21 @@ private:
     QPoint m_at;
 };
 
+// The job's orientation on a printer for as long as it lives; then the
+// orientation it found, so that no printout leaves its own to the next.
+class JobOrientation
+{
+public:
+    JobOrientation(QPrinter &printer, const PrintJob &job);
+    ~JobOrientation();
+    JobOrientation(const JobOrientation &) = delete;
+    JobOrientation &operator=(const JobOrientation &) = delete;
+
+private:
+    QPrinter &m_printer;
+    QPageLayout::Orientation m_found;
+};
+
 class QtPrintService : public PrintService
 {
 public:
@@ -65,8 +81,8 @@ public:
     // The printer every printout goes to. The printer set-up dialog changes
     // it for the rest of the session; nothing of it is saved.
     static QPrinter &printer();
-    // Prints on the given printer and reports what went wrong; the printer is
-    // left in portrait.
+    // Prints on the given printer and reports what went wrong; the printer
+    // keeps the orientation it had.
     static bool printOn(QPrinter &printer, const PrintJob &job, const std::function<bool(Canvas &)> &draw);
     // The printout as a PDF file with the current printer's page, written
     // whole before it replaces the file.

@@ -1,7 +1,6 @@
 #include "print/ui/tapercu.h"
 
 #include "core/dialogs.h"
-#include "print/ui/qtprinting.h"
 
 #include <QAction>
 #include <QLabel>
@@ -17,7 +16,7 @@ const QString kPdfFilter = QStringLiteral("Fichier pdf (*.pdf)");
 } // namespace
 
 TApercu::TApercu(const PrintJob &job, const std::function<bool(Canvas &)> &draw, QWidget *parent)
-    : QDialog(parent), m_job(job), m_draw(draw)
+    : QDialog(parent), m_job(job), m_draw(draw), m_orientation(QtPrintService::printer(), job)
 {
     setObjectName(QStringLiteral("Apercu"));
     setWindowTitle(QStringLiteral("Aperçu avant impression"));
@@ -25,7 +24,6 @@ TApercu::TApercu(const PrintJob &job, const std::function<bool(Canvas &)> &draw,
 
     QPrinter &printer = QtPrintService::printer();
     QtPrintService::ensureHighResolution(printer);
-    printer.setPageOrientation(job.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     m_preview = new QPrintPreviewWidget(&printer, this);
     m_preview->setObjectName(QStringLiteral("PrintPreview1"));
     connect(m_preview, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter *on) {
@@ -83,11 +81,6 @@ TApercu::TApercu(const PrintJob &job, const std::function<bool(Canvas &)> &draw,
     m_preview->fitInView();
 }
 
-TApercu::~TApercu()
-{
-    QtPrintService::printer().setPageOrientation(QPageLayout::Portrait);
-}
-
 QAction *TApercu::action(const QString &name) const
 {
     return findChild<QAction *>(name);
@@ -102,9 +95,6 @@ void TApercu::Imprimer()
 {
     if (QtPrintService::printOn(QtPrintService::printer(), m_job, m_draw))
         accept();
-    // Printing sets the printer back to portrait; the pages shown keep the job's.
-    QtPrintService::printer().setPageOrientation(m_job.landscape ? QPageLayout::Landscape
-                                                                 : QPageLayout::Portrait);
 }
 
 void TApercu::EnregistrerPdf()

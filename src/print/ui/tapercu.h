@@ -5,6 +5,7 @@
 // saves it as a PDF file.
 
 #include "print/printing.h"
+#include "print/ui/qtprinting.h"
 
 #include <QDialog>
 
@@ -19,7 +20,6 @@ class TApercu : public QDialog
     Q_OBJECT
 public:
     TApercu(const PrintJob &job, const std::function<bool(Canvas &)> &draw, QWidget *parent = nullptr);
-    ~TApercu() override;
 
     QPrintPreviewWidget *preview() const { return m_preview; }
     QAction *action(const QString &name) const;
@@ -34,6 +34,9 @@ private:
 
     PrintJob m_job;
     std::function<bool(Canvas &)> m_draw;
+    // The pages shown in the job's orientation; the printer gets its own back
+    // when the window goes.
+    JobOrientation m_orientation;
     QPrintPreviewWidget *m_preview = nullptr;
     QLabel *m_page = nullptr;
 };

@@ -3,8 +3,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -29,7 +27,7 @@ QButtonGroup *radioGroup(QWidget *parent, QVBoxLayout *layout, const char *name,
 
 } // namespace
 
-TMPage::TMPage(QWidget *parent) : QDialog(parent)
+TMPage::TMPage(QWidget *parent) : OkCancelDialog(parent)
 {
     setObjectName(QStringLiteral("MPage"));
     setWindowTitle(QStringLiteral("Mise en page"));
@@ -41,19 +39,7 @@ TMPage::TMPage(QWidget *parent) : QDialog(parent)
     m_guide = new QCheckBox(QStringLiteral("Guide enveloppe à droite"), this);
     m_guide->setObjectName(QStringLiteral("CheckBox1"));
     layout->addWidget(m_guide);
-
-    auto *buttons = new QHBoxLayout;
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    cancel->setObjectName(QStringLiteral("Button1"));
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Button2"));
-    ok->setDefault(true);
-    buttons->addStretch(1);
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-    layout->addLayout(buttons);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    addButtons(layout);
 }
 
 void TMPage::Init(int paperType, int orientation, bool guide)
@@ -65,14 +51,14 @@ void TMPage::Init(int paperType, int orientation, bool guide)
     m_guide->setChecked(guide);
 }
 
-void TMPage::Result(int *paperType, int *orientation, bool *guide) const
+bool TMPage::Result(int *paperType, int *orientation, bool *guide) const
 {
-    *orientation = -1;
-    if (result() != QDialog::Accepted)
-        return;
+    if (!isAccepted())
+        return false;
     *paperType = m_paper->checkedId();
     *orientation = m_orientation->checkedId();
     *guide = m_guide->isChecked();
+    return true;
 }
 
 bool openMiseEnPage(QWidget *parent, int *paperType, int *orientation, int *guide)
@@ -80,14 +66,9 @@ bool openMiseEnPage(QWidget *parent, int *paperType, int *orientation, int *guid
     TMPage dialog(parent);
     dialog.Init(*paperType, *orientation, *guide > 0);
     dialog.exec();
-    int paper = *paperType;
-    int chosen = -1;
     bool guided = false;
-    dialog.Result(&paper, &chosen, &guided);
-    if (chosen == -1)
+    if (!dialog.Result(paperType, orientation, &guided))
         return false;
-    *paperType = paper;
-    *orientation = chosen;
     *guide = guided ? 100 : 0;
     return true;
 }

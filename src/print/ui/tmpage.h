@@ -3,12 +3,12 @@
 // of envelopes and whether the envelope guide is on the right. Only "OK"
 // hands the choices back; "Annuler", Escape and the close box change nothing.
 
-#include <QDialog>
+#include "settings/ui/okcanceldialog.h"
 
 class QButtonGroup;
 class QCheckBox;
 
-class TMPage : public QDialog
+class TMPage : public OkCancelDialog
 {
     Q_OBJECT
 public:
@@ -17,9 +17,8 @@ public:
     // The stored values; a paper type or orientation that is not one of the
     // dialog's items leaves its defaults (the first items, the box clear).
     void Init(int paperType, int orientation, bool guide);
-    // The choices after "OK"; *orientation is -1 when the dialog was not
-    // closed with "OK".
-    void Result(int *paperType, int *orientation, bool *guide) const;
+    // The choices; false, with nothing changed, unless "OK" closed the dialog.
+    bool Result(int *paperType, int *orientation, bool *guide) const;
 
 private:
     QButtonGroup *m_paper = nullptr;
