@@ -55,14 +55,19 @@ void PartnersPage::readRecord()
     state().edited = false;
 }
 
+BlockData PartnersPage::record() const
+{
+    BlockData data;
+    data.fixed = PageText::oneLine(texts(m_fields));
+    collectNotes(data);
+    return data;
+}
+
 void PartnersPage::writeRecord()
 {
     if (!state().edited)
         return;
-    BlockData data;
-    data.fixed = PageText::oneLine(texts(m_fields));
-    collectNotes(data);
-    store().writeBlock(Kind::Partner, state().current, data);
+    store().writeBlock(Kind::Partner, state().current, record());
 }
 
 QWidget *PartnersPage::firstField() const

@@ -21,6 +21,8 @@ public:
     // LitPartenaire and EcritPartenaire.
     void readRecord() override;
     void writeRecord() override;
+    // The record as the page shows it.
+    BlockData record() const;
     QWidget *firstField() const override;
     // Copy and paste of "Société" to "Email", in a buffer of the partners' own.
     void copy() override;

@@ -27,16 +27,6 @@ BlockData shownMember(const TFiche &fiche)
     return member;
 }
 
-BlockData shownPartner(const TFiche &fiche)
-{
-    const PartnersPage *page = fiche.partnersPage();
-    BlockData partner;
-    for (int p = 1; p <= PartnerField::Count; ++p)
-        partner.setField(p, page->field(p)->text());
-    partner.memo = PageText::memoLines(page->remarks());
-    return partner;
-}
-
 // The blocks of the records chosen in the print dialog; none when there is
 // no record or the dialog was cancelled.
 QList<BlockRef> chosenRecords(TFiche &fiche, Kind k)
@@ -72,7 +62,7 @@ void TFiche::ImpFiche()
         break;
     }
     case Kind::Partner: {
-        const BlockData partner = shownPartner(*this);
+        const BlockData partner = partnersPage()->record();
         print(QStringLiteral("Fiche partenaire"), false,
               [&partner](Canvas &c) { return RecordSheet::partner(c, partner); });
         break;
@@ -116,7 +106,7 @@ void TFiche::ImpEnv()
     QStringList recipient;
     switch (shownKind()) {
     case Kind::Member: recipient = Envelopes::memberRecipient(shownMember(*this)); break;
-    case Kind::Partner: recipient = Envelopes::partnerRecipient(shownPartner(*this)); break;
+    case Kind::Partner: recipient = Envelopes::partnerRecipient(partnersPage()->record()); break;
     case Kind::Receipt: recipient = receiptsPage()->fields().payer; break;
     case Kind::Activity: return;
     }
