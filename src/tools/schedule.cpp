@@ -21,28 +21,6 @@ bool toCents(double value, qint64 *cents)
     return true;
 }
 
-QString centsText(qint64 cents)
-{
-    // Written by hand: a table holds thousands of amounts.
-    char buf[32];
-    char *end = buf + sizeof buf;
-    char *p = end;
-    const bool negative = cents < 0;
-    quint64 v = negative ? quint64(-(cents + 1)) + 1 : quint64(cents);
-    for (int i = 0; i < 2; ++i) {
-        *--p = char('0' + v % 10);
-        v /= 10;
-    }
-    *--p = ',';
-    do {
-        *--p = char('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    if (negative)
-        *--p = '-';
-    return QString::fromLatin1(p, end - p);
-}
-
 QDate monthDate(const QDate &today, int k)
 {
     const int months = today.month() - 1 + k;

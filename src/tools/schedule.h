@@ -20,9 +20,8 @@ constexpr int kMaxRows = 1200;
 
 // A sum of money in cents, rounded half away from zero once the binary noise
 // of the value is gone (1,005 gives 101). False for a value too large to be
-// held to the cent.
+// held to the cent. Cells are written with Money::format.
 bool toCents(double value, qint64 *cents);
-QString centsText(qint64 cents);
 
 // The date of the k-th month after `today` (k >= 1): today's day, or the
 // month's last day when the month is shorter.

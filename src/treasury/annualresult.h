@@ -3,8 +3,8 @@
 // with 6) and receipts on revenue accounts (starting with 7), totalled per
 // account, the two totals and the profit or the loss.
 
+#include "core/money.h"
 #include "core/recordlist.h"
-#include "treasury/money.h"
 
 #include <QString>
 #include <QStringList>

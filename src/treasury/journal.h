@@ -9,8 +9,8 @@
 // lines and written back in their place. Whatever it cannot read stays in the
 // journal exactly as it was.
 
+#include "core/money.h"
 #include "core/recordlist.h"
-#include "treasury/money.h"
 #include "treasury/period.h"
 
 #include <QDate>

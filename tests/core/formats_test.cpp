@@ -1,6 +1,7 @@
 // Amounts, dates and times the same on every machine.
 
 #include "core/formats.h"
+#include "core/money.h"
 #include "core/rightalign.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,36 @@ TEST(Formats, TypedAmountsAreBroughtToTwoDecimals)
     for (const auto &[typed, shown] : {std::pair{"7", "7,00"}, {"12,5", "12,50"}, {"12,345", "12,34"}, {"12,", "12,00"},
                                        {"12.5", "12,50"}, {"1,5.2", "1,5."}})
         EXPECT_EQ(Formats::twoDecimals(typed), QString::fromLatin1(shown)) << typed;
+}
+
+TEST(Money, ParsesAndWritesAmountsExactly)
+{
+    Money::Cents c = 0;
+    const std::pair<const char *, Money::Cents> good[] = {
+        {"12", 1200}, {" 12,5 ", 1250}, {"0.105", 11}, {"-0,5", -50}, {",5", 50}, {"1,004", 100},
+        {"+7", 700},  {"-3,25", -325},  {"-1,005", -101}};
+    for (const auto &[text, cents] : good) {
+        ASSERT_TRUE(Money::parse(QString::fromLatin1(text), &c)) << text;
+        EXPECT_EQ(c, cents) << text;
+    }
+    for (const char *bad : {"", " ", ",", "1.2.3", "12a", "1 000", "-", "--1", "1234567890123456"})
+        EXPECT_FALSE(Money::parse(QString::fromLatin1(bad), &c)) << bad;
+    EXPECT_EQ(Money::format(-5), "-0,05");
+    EXPECT_EQ(Money::format(0), "0,00");
+    EXPECT_EQ(Money::format(LLONG_MIN), "-92233720368547758,08");
+    EXPECT_EQ(Money::formatShort(50), ",50");
+    EXPECT_EQ(Money::formatShort(-50), "-,50");
+    EXPECT_EQ(Money::formatShort(1200), "12,00");
+}
+
+TEST(Money, LeadingZerosCountTowardsTheFifteenDigitsUnlessIgnored)
+{
+    const QByteArrayView zeros("00000000000000000012.00");
+    Money::Cents c = 0;
+    EXPECT_FALSE(Money::parse(zeros, &c));
+    ASSERT_TRUE(Money::parse(zeros, &c, Money::LeadingZeros::Ignored));
+    EXPECT_EQ(c, 1200);
+    EXPECT_FALSE(Money::parse(QByteArrayView("0001234567890123456"), &c, Money::LeadingZeros::Ignored));
 }
 
 TEST(Formats, DatesAndTimes)
