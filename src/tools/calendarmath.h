@@ -11,7 +11,5 @@ namespace CalendarMath {
 QDate shiftMonth(const QDate &date, int months);
 // "Mars  2026": the month's French name, two spaces, the year.
 QString title(const QDate &date);
-// "Janvier" to "Décembre"; empty for another month.
-QString monthName(int month);
 
 } // namespace CalendarMath

@@ -88,6 +88,15 @@ TEST(Formats, DatesAndTimes)
     EXPECT_FALSE(Formats::parseTime(QStringLiteral("24:00:00"), &t));
 }
 
+TEST(Formats, MonthNamesAndHexDigits)
+{
+    EXPECT_EQ(Formats::monthName(8), "Août");
+    EXPECT_EQ(Formats::monthName(0) + Formats::monthName(13), QString());
+    for (const auto &[c, value] :
+         {std::pair{u'0', 0}, {u'9', 9}, {u'a', 10}, {u'F', 15}, {u'g', -1}, {u'/', -1}, {u'\xE9', -1}})
+        EXPECT_EQ(Formats::hexDigit(c), value) << int(c);
+}
+
 TEST(Formats, CapitalsAreMadeOfAToZOnlyAndBlockNumbersHaveFourDigits)
 {
     EXPECT_EQ(Formats::upperAZ(QStringLiteral("Orléans-sur-mer")), QStringLiteral("ORLéANS-SUR-MER"));

@@ -237,5 +237,4 @@ TEST(Period, MovesBetweenMonthsAndYearsWithinFourDigitYears)
     EXPECT_EQ((YearMonth{9999, 12}.step(1)), (YearMonth{9999, 12}));
     EXPECT_EQ(Period::stepYear(9999, 1), 9999);
     EXPECT_EQ((YearMonth{2001, 3}.caption()), "Mars 2001");
-    EXPECT_EQ(Period::MoisLong(8), "Août");
 }
