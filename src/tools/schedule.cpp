@@ -1,6 +1,5 @@
 #include "tools/schedule.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace Schedule {
@@ -19,26 +18,6 @@ bool toCents(double value, qint64 *cents)
         whole += x < 0 ? -1.0 : 1.0;
     *cents = qint64(whole);
     return true;
-}
-
-QDate monthDate(const QDate &today, int k)
-{
-    const int months = today.month() - 1 + k;
-    const int year = today.year() + months / 12;
-    const int month = months % 12 + 1;
-    return QDate(year, month, std::min(today.day(), QDate(year, month, 1).daysInMonth()));
-}
-
-QString dateText(const QDate &date)
-{
-    char buf[10] = {char('0' + date.day() / 10), char('0' + date.day() % 10), '/',
-                    char('0' + date.month() / 10), char('0' + date.month() % 10), '/'};
-    int y = date.year();
-    for (int i = 9; i >= 6; --i) {
-        buf[i] = char('0' + y % 10);
-        y /= 10;
-    }
-    return QString::fromLatin1(buf, 10);
 }
 
 bool Column::add(double amount)

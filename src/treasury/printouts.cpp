@@ -189,10 +189,9 @@ bool drawResult(Canvas &canvas, int year, const AnnualResult &result)
         canvas.setFont(kArial, 8);
         flow.lineAt(12, 0, 180);
     });
-    for (int i = 0; i <= result.resultRow && i < int(result.lines.size()); ++i) {
+    for (const ResultLine &l : result.lines) {
         if (!flow.room(kRowPitch))
             return false;
-        const ResultLine &l = result.lines[size_t(i)];
         flow.text(0, l.label);
         flow.textRight(kAmountEnd, l.amount.trimmed());
         flow.advance(kRowPitch);

@@ -121,6 +121,6 @@ TEST(Printouts, TreasuryPlanAndAnnualResult)
     EXPECT_EQ(head->pointSize, 12);
     EXPECT_EQ(head->x, 23 * 10);
     const Op *profit = c.findText("Résultat (Pertes)");
-    EXPECT_EQ(profit->y, 23 * (20 + 5 * r.resultRow));
+    EXPECT_EQ(profit->y, 23 * (20 + 5 * (int(r.lines.size()) - 1)));
     EXPECT_EQ(profit->pointSize, 8);
 }
