@@ -217,8 +217,6 @@ TEST(JournalMonth, EntersWhatWasTypedOrRefusesItWhole)
         month.enter(entry("", "70600", "Dix centimes", "", "0,10"), kToday);
     EXPECT_EQ(month.row(0)[ColDate], "15/03/2026") << "an empty date is today's";
     EXPECT_EQ(month.totals().receipts, 100);
-    EXPECT_EQ(Money::format(month.totals().receipts), "1,00");
-    EXPECT_EQ(Money::format(month.totals().balance()), "1,00");
 
     ASSERT_TRUE(month.beginChange(3));
     EXPECT_EQ(month.beginChange(3)->receipt, "0,10");
