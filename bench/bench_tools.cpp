@@ -7,6 +7,7 @@
 #include "benchutil.h"
 
 #include "core/cp1252.h"
+#include "core/money.h"
 #include "core/textfile.h"
 #include "tools/loan.h"
 #include "tools/messagebook.h"
@@ -54,10 +55,10 @@ QList<QStringList> loanTexts(const Schedule::Result &r)
     QList<QStringList> rows;
     rows.reserve(r.table.rows.size() + 2);
     for (const Schedule::Row &x : r.table.rows)
-        rows.append({QString::number(x.month), x.date, Schedule::centsText(x.cells[0]),
-                     Schedule::centsText(x.cells[1]), Schedule::centsText(x.cells[2])});
-    rows.append({QString(), QStringLiteral("Totaux"), Schedule::centsText(r.table.totals[0]),
-                 Schedule::centsText(r.table.totals[1]), Schedule::centsText(r.table.totals[2])});
+        rows.append({QString::number(x.month), x.date, Money::format(x.cells[0]),
+                     Money::format(x.cells[1]), Money::format(x.cells[2])});
+    rows.append({QString(), QStringLiteral("Totaux"), Money::format(r.table.totals[0]),
+                 Money::format(r.table.totals[1]), Money::format(r.table.totals[2])});
     return rows;
 }
 

@@ -37,7 +37,7 @@ RecordList makeJournal()
             for (int r = 0; r < 128; ++r) {
                 const QString account = QString::fromLatin1(kAccounts[r % 5]);
                 const bool receipt = account.startsWith(QLatin1Char('7'));
-                const QString amount = Money::padLeft(Money::format(100 + r * 37));
+                const QString amount = Money::format(100 + r * 37).rightJustified(16, QLatin1Char(' '));
                 const QString cells[] = {QStringLiteral("%1/%2/%3").arg(r % 28 + 1, 2, 10, QLatin1Char('0'))
                                              .arg(m, 2, 10, QLatin1Char('0')).arg(y),
                                          account, QStringLiteral("Écriture numéro %1").arg(r),

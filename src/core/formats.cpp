@@ -206,6 +206,24 @@ bool parseTime(const QString &text, QTime *t)
     return true;
 }
 
+QString monthName(int month)
+{
+    static const char *const names[] = {"Janvier", "Février", "Mars",      "Avril",   "Mai",      "Juin",
+                                        "Juillet", "Août",    "Septembre", "Octobre", "Novembre", "Décembre"};
+    return month >= 1 && month <= 12 ? QString::fromUtf8(names[month - 1]) : QString();
+}
+
+int hexDigit(char16_t c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 QString upperAZ(const QString &text)
 {
     QString out = text;

@@ -27,6 +27,12 @@ bool parseDate(const QString &text, QDate *d); // d/m/yyyy, two-digit years in 2
 QString time(const QTime &t);            // hh:mm:ss
 bool parseTime(const QString &text, QTime *t);  // h:m[:s]
 
+// "Janvier" ... "Décembre"; empty outside 1 to 12.
+QString monthName(int month);
+
+// The value of a hexadecimal digit in either letter case, -1 for another character.
+int hexDigit(char16_t c);
+
 // Letters a to z turned into A to Z; everything else, accented letters too, kept.
 QString upperAZ(const QString &text);
 // The first character upper-cased the same way.

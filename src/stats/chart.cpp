@@ -1,5 +1,6 @@
 #include "stats/chart.h"
 
+#include "core/money.h"
 #include "stats/statistics.h"
 
 #include <algorithm>
@@ -23,8 +24,9 @@ QList<qint64> values(const QStringList &texts)
     QList<qint64> out;
     const qsizetype first = std::max<qsizetype>(0, texts.size() - kMaxBars);
     for (qsizetype i = first; i < texts.size(); ++i) {
-        qint64 cents = 0;
-        out.append(Statistics::parseCents(QStringView(texts[i]), &cents) ? Statistics::roundHalfEven(cents) : 0);
+        Money::Cents cents = 0;
+        const bool read = Money::parse(QStringView(texts[i]), &cents, Money::LeadingZeros::Ignored);
+        out.append(read ? Statistics::roundHalfEven(cents) : 0);
     }
     return out;
 }

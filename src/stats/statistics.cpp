@@ -1,6 +1,7 @@
 #include "stats/statistics.h"
 
 #include "core/cp1252.h"
+#include "core/money.h"
 #include "stats/departements.h"
 #include "store/blockindex.h"
 
@@ -8,66 +9,12 @@
 
 namespace {
 
-// More integer digits than this cannot be summed safely over a whole store.
-constexpr int kMaxIntegerDigits = 15;
 // The message names this many amounts, then says how many more there are.
 constexpr int kNamedSkipped = 20;
 
 bool isBlank(char16_t c)
 {
     return c == ' ' || c == '\t';
-}
-
-template <typename Char>
-bool parseCentsOf(const Char *p, qsizetype n, qint64 *cents)
-{
-    qsizetype b = 0;
-    while (b < n && isBlank(char16_t(p[b])))
-        ++b;
-    while (n > b && isBlank(char16_t(p[n - 1])))
-        --n;
-    bool negative = false;
-    if (b < n && (p[b] == '-' || p[b] == '+'))
-        negative = p[b++] == '-';
-    qint64 whole = 0;
-    int intDigits = 0;
-    int fraction = 0; // hundredths
-    int fracDigits = 0;
-    bool roundUp = false;
-    bool separator = false;
-    bool anyDigit = false;
-    for (qsizetype i = b; i < n; ++i) {
-        const char16_t c = char16_t(p[i]);
-        if (c == ',' || c == '.') {
-            if (separator)
-                return false;
-            separator = true;
-            continue;
-        }
-        if (c < '0' || c > '9')
-            return false;
-        anyDigit = true;
-        const int d = c - '0';
-        if (!separator) {
-            whole = whole * 10 + d;
-            // Leading zeros do not count towards the limit.
-            if (whole != 0 && ++intDigits > kMaxIntegerDigits)
-                return false;
-        } else {
-            if (fracDigits < 2)
-                fraction = fraction * 10 + d;
-            else if (fracDigits == 2)
-                roundUp = d >= 5;
-            ++fracDigits;
-        }
-    }
-    if (!anyDigit)
-        return false;
-    if (fracDigits == 1)
-        fraction *= 10;
-    qint64 v = whole * 100 + fraction + (roundUp ? 1 : 0);
-    *cents = negative ? -v : v;
-    return true;
 }
 
 // The code of a postal code or a category line: its leading blanks trimmed,
@@ -171,7 +118,7 @@ void StatList::CumulCat(const QString &code)
 
 QString StatList::valueText(const StatLine &line) const
 {
-    return isTurnover() ? Statistics::centsText(line.value) : QString::number(line.value);
+    return isTurnover() ? Money::format(line.value) : QString::number(line.value);
 }
 
 namespace Statistics {
@@ -211,9 +158,10 @@ StatList turnover(const RecordList &lines, Kind kind)
             const QByteArrayView amount = rowAmount(midView(v, layout.rowMarker.size()));
             if (blankOnly(amount))
                 continue;
-            qint64 cents = 0;
+            Money::Cents cents = 0;
             qint64 sum = 0;
-            if (parseCents(amount, &cents) && !__builtin_add_overflow(line.value, cents, &sum))
+            if (Money::parse(amount, &cents, Money::LeadingZeros::Ignored)
+                && !__builtin_add_overflow(line.value, cents, &sum))
                 line.value = sum;
             else
                 list.skipped.append(SkippedAmount{line.key, line.name, Cp1252::decode(amount).trimmed()});
@@ -221,28 +169,6 @@ StatList turnover(const RecordList &lines, Kind kind)
         list.append(line);
     });
     return list;
-}
-
-bool parseCents(QByteArrayView text, qint64 *cents)
-{
-    return parseCentsOf(text.data(), text.size(), cents);
-}
-
-bool parseCents(QStringView text, qint64 *cents)
-{
-    return parseCentsOf(text.utf16(), text.size(), cents);
-}
-
-QString centsText(qint64 cents)
-{
-    const quint64 magnitude = cents < 0 ? 0 - quint64(cents) : quint64(cents);
-    const quint64 hundredths = magnitude % 100;
-    QString out = cents < 0 ? QStringLiteral("-") : QString();
-    out += QString::number(magnitude / 100);
-    out += QLatin1Char(',');
-    out += QLatin1Char(char('0' + hundredths / 10));
-    out += QLatin1Char(char('0' + hundredths % 10));
-    return out;
 }
 
 qint64 roundHalfEven(qint64 cents)

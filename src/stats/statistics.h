@@ -7,12 +7,10 @@
 #include "core/recordlist.h"
 #include "store/layouts.h"
 
-#include <QByteArrayView>
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 enum class StatKind { Departements, Categories, TurnoverMembers, TurnoverPartners, TurnoverActivities };
 
@@ -72,13 +70,6 @@ StatList categories(const RecordList &memberLines);
 // the amounts of all its rows.
 StatList turnover(const RecordList &lines, Kind kind);
 
-// An amount as stored: blanks around, an optional sign, digits with a comma
-// or a point before the decimals. Cents beyond the second decimal round half
-// away from zero. False when the text is not such a number, or too large.
-bool parseCents(QByteArrayView text, qint64 *cents);
-bool parseCents(QStringView text, qint64 *cents);
-// "0.00" with a comma.
-QString centsText(qint64 cents);
 // The nearest whole unit, halves to the even one.
 qint64 roundHalfEven(qint64 cents);
 

@@ -6,12 +6,7 @@
 
 namespace CalendarMath {
 
-// The same day `months` months away, or the month's last day when it is
-// shorter (31 March, next month: 30 April).
-QDate shiftMonth(const QDate &date, int months);
 // "Mars  2026": the month's French name, two spaces, the year.
 QString title(const QDate &date);
-// "Janvier" to "Décembre"; empty for another month.
-QString monthName(int month);
 
 } // namespace CalendarMath

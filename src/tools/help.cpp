@@ -81,7 +81,7 @@ const QList<IndexEntry> &index()
                 auto it = byKey.find(key);
                 if (it == byKey.end()) {
                     byKey.insert(key, int(list.size()));
-                    list.append({k, {p.id}});
+                    list.append({k, {p.id}, key});
                 } else if (!list[*it].pageIds.contains(p.id)) {
                     list[*it].pageIds.append(p.id);
                 }
@@ -101,7 +101,7 @@ QList<IndexEntry> matching(const QString &typed)
         return index();
     QList<IndexEntry> found;
     for (const IndexEntry &e : index())
-        if (folded(e.keyword).startsWith(key))
+        if (e.key.startsWith(key))
             found.append(e);
     return found;
 }

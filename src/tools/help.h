@@ -35,6 +35,7 @@ struct IndexEntry
 {
     QString keyword;
     QStringList pageIds;
+    QString key; // the keyword folded, for matching what is typed
 };
 // Every keyword with the pages that name it, in French order.
 const QList<IndexEntry> &index();

@@ -85,7 +85,7 @@ Schedule::Result compute(const Request &request)
         if (!capital.add(k) || !interest.add(due))
             return refused(Schedule::overflowText());
         balance -= k;
-        table.rows.append({i, Schedule::dateText(Schedule::monthDate(request.today, i)),
+        table.rows.append({i, Formats::date(request.today.addMonths(i)),
                            {capital.cell(), interest.cell(), borrowed - capital.total()}});
         result.duration = i;
         if (balance <= kSettledBalance)

@@ -1,8 +1,10 @@
 #include "tools/notepad.h"
 
 #include "core/textfile.h"
+#include "print/mmcanvas.h"
 #include "tools/textclean.h"
 
+#include <algorithm>
 
 namespace Notepad {
 
@@ -62,15 +64,8 @@ QStringList wrap(const Canvas &canvas, const QString &line, int width)
     QStringList pieces;
     QString rest = expandTabs(line);
     while (canvas.textWidth(rest) > width && rest.size() > 1) {
-        // The longest head that fits, by halving.
-        int lo = 1, hi = int(rest.size()) - 1;
-        while (lo < hi) {
-            const int mid = (lo + hi + 1) / 2;
-            if (canvas.textWidth(rest.left(mid)) <= width)
-                lo = mid;
-            else
-                hi = mid - 1;
-        }
+        // The longest head that fits, and one character at least, or nothing would end.
+        const int lo = std::max(1, int(TextFit::cut(canvas, rest, width).size()));
         int cut = lo;
         const int space = int(rest.left(lo + 1).lastIndexOf(QLatin1Char(' ')));
         if (space > 0)

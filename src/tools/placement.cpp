@@ -58,7 +58,7 @@ Schedule::Result compute(const Request &request)
         const double earned = capital * r;
         capital += monthly + earned;
         held = interest.add(earned) && deposits.add(monthly);
-        table.rows.append({i, Schedule::dateText(Schedule::monthDate(request.today, i)),
+        table.rows.append({i, Formats::date(request.today.addMonths(i)),
                            {first + deposits.total() + interest.total(), interest.cell(), deposits.cell()}});
         result.duration = i;
     }

@@ -1,6 +1,7 @@
 #include "tools/planning.h"
 
 #include "core/cp1252.h"
+#include "core/formats.h"
 #include "core/textfile.h"
 #include "store/recordstore.h"
 #include "tools/textclean.h"
@@ -22,14 +23,8 @@ int monthOf(QByteArrayView line, QByteArrayView year)
 {
     if (line.size() < kMonthLineLength || !line.startsWith(year))
         return 0;
-    const char c = line[4];
-    if (c >= '1' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'C')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'c')
-        return c - 'a' + 10;
-    return 0;
+    const int month = Formats::hexDigit(uchar(line[4]));
+    return month >= 1 && month <= 12 ? month : 0;
 }
 
 // The category a "PRJ" line names, 0 for another line.

@@ -1,6 +1,7 @@
 #include "tools/pocketcalculator.h"
 
 #include "tools/decimaltext.h"
+#include "tools/schedule.h"
 
 #include <cmath>
 
@@ -12,11 +13,6 @@ QString PocketCalculator::divisionByZeroText()
 QString PocketCalculator::invalidOperationText()
 {
     return QStringLiteral("Opération non valide");
-}
-
-QString PocketCalculator::overflowText()
-{
-    return QStringLiteral("Dépassement de capacité");
 }
 
 QString PocketCalculator::notANumberText()
@@ -52,10 +48,10 @@ void PocketCalculator::comma()
 QString PocketCalculator::show(double value)
 {
     if (!std::isfinite(value))
-        return overflowText();
+        return Schedule::overflowText();
     const QString text = DecimalText::general(value);
     if (text.isEmpty())
-        return overflowText();
+        return Schedule::overflowText();
     accumulator = value;
     display = text;
     newNumber = true;

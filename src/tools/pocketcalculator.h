@@ -40,7 +40,6 @@ public:
 
     static QString divisionByZeroText();
     static QString invalidOperationText();
-    static QString overflowText();
     static QString notANumberText();
 
 private:

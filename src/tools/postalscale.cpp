@@ -1,6 +1,7 @@
 #include "tools/postalscale.h"
 
 #include "core/formats.h"
+#include "store/receipts.h"
 
 namespace PostalScale {
 
@@ -97,7 +98,7 @@ int priceCentimes(Tariff tariff, int tenths)
 
 double euros(double francs)
 {
-    return francs * (1.0 / 6.55957);
+    return francs * (1.0 / Receipts::kEuroRate);
 }
 
 Display Calcule(const Counts &counts, Tariff tariff)

@@ -1,6 +1,7 @@
 #include "tools/rtfreader.h"
 
 #include "core/cp1252.h"
+#include "core/formats.h"
 
 #include <QHash>
 #include <QList>
@@ -897,17 +898,6 @@ void Reader::controlSymbol(char c)
     }
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 bool isLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -968,8 +958,8 @@ RtfReadReport Reader::run()
             } else if (*p == '\'') {
                 ++p;
                 // Two hex digits; a broken escape is dropped.
-                const int hi = p < end ? hexValue(*p) : -1;
-                const int lo = hi >= 0 && p + 1 < end ? hexValue(p[1]) : -1;
+                const int hi = p < end ? Formats::hexDigit(uchar(*p)) : -1;
+                const int lo = hi >= 0 && p + 1 < end ? Formats::hexDigit(uchar(p[1])) : -1;
                 p += hi < 0 ? 0 : lo < 0 ? 1 : 2;
                 m_star = false;
                 if (lo >= 0)

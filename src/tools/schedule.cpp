@@ -1,6 +1,5 @@
 #include "tools/schedule.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace Schedule {
@@ -19,48 +18,6 @@ bool toCents(double value, qint64 *cents)
         whole += x < 0 ? -1.0 : 1.0;
     *cents = qint64(whole);
     return true;
-}
-
-QString centsText(qint64 cents)
-{
-    // Written by hand: a table holds thousands of amounts.
-    char buf[32];
-    char *end = buf + sizeof buf;
-    char *p = end;
-    const bool negative = cents < 0;
-    quint64 v = negative ? quint64(-(cents + 1)) + 1 : quint64(cents);
-    for (int i = 0; i < 2; ++i) {
-        *--p = char('0' + v % 10);
-        v /= 10;
-    }
-    *--p = ',';
-    do {
-        *--p = char('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    if (negative)
-        *--p = '-';
-    return QString::fromLatin1(p, end - p);
-}
-
-QDate monthDate(const QDate &today, int k)
-{
-    const int months = today.month() - 1 + k;
-    const int year = today.year() + months / 12;
-    const int month = months % 12 + 1;
-    return QDate(year, month, std::min(today.day(), QDate(year, month, 1).daysInMonth()));
-}
-
-QString dateText(const QDate &date)
-{
-    char buf[10] = {char('0' + date.day() / 10), char('0' + date.day() % 10), '/',
-                    char('0' + date.month() / 10), char('0' + date.month() % 10), '/'};
-    int y = date.year();
-    for (int i = 9; i >= 6; --i) {
-        buf[i] = char('0' + y % 10);
-        y /= 10;
-    }
-    return QString::fromLatin1(buf, 10);
 }
 
 bool Column::add(double amount)

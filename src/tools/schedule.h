@@ -1,6 +1,6 @@
 #pragma once
 // What the loan and investment calculators share: amounts held in whole
-// cents, the monthly dates of a table and the table itself.
+// cents and the table itself, a row per month after today.
 //
 // A table's cells are differences of rounded running totals: the running
 // totals are rounded to the cent and each row shows how much its own total
@@ -20,15 +20,8 @@ constexpr int kMaxRows = 1200;
 
 // A sum of money in cents, rounded half away from zero once the binary noise
 // of the value is gone (1,005 gives 101). False for a value too large to be
-// held to the cent.
+// held to the cent. Cells are written with Money::format.
 bool toCents(double value, qint64 *cents);
-QString centsText(qint64 cents);
-
-// The date of the k-th month after `today` (k >= 1): today's day, or the
-// month's last day when the month is shorter.
-QDate monthDate(const QDate &today, int k);
-// "dd/mm/yyyy" of a date of years 1000 to 9999, made without a format.
-QString dateText(const QDate &date);
 
 struct Row
 {
@@ -76,7 +69,7 @@ private:
     qint64 m_previous = 0;
 };
 
-// Messages shared by both calculators.
+// Messages shared by the calculators (the pocket one overflows too).
 QString notANumberText(const QString &text);
 QString overflowText();
 

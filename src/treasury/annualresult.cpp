@@ -70,34 +70,29 @@ AnnualResult AnnualResult::compute(const RecordList &journal, const QStringList 
     });
 
     AnnualResult r;
-    auto add = [&r](const QString &label, const QString &amount, bool isAmount) {
-        r.lines.push_back({label, amount, isAmount});
-    };
+    auto add = [&r](const QString &label, const QString &amount) { r.lines.push_back({label, amount}); };
     auto section = [&](QChar klass) {
         for (const Account &a : accounts) {
             if (a.number.at(0) != klass)
                 continue;
             const int at = Chart::findNumber(chart, a.number);
-            Chart::Account found;
-            const bool named = at >= 0 && Chart::split(chart.at(at), &found);
-            add(named ? found.label : a.number, Money::format(a.total), true);
+            add(at >= 0 ? Chart::labelOf(chart, at) : a.number, Money::format(a.total));
             (klass == QLatin1Char('6') ? r.expenses : r.receipts) += a.total;
         }
     };
 
-    add(QStringLiteral("Résultat"), QStringLiteral("      Dépenses"), false);
+    add(QStringLiteral("Résultat"), QStringLiteral("      Dépenses"));
     section(QLatin1Char('6'));
-    add(QString(), QStringLiteral("-------------------"), false);
-    add(QStringLiteral("Total des dépenses"), Money::format(r.expenses), true);
-    add(QString(), QString(), false);
-    add(QStringLiteral("Résultat"), QStringLiteral("        Recettes"), false);
+    add(QString(), QStringLiteral("-------------------"));
+    add(QStringLiteral("Total des dépenses"), Money::format(r.expenses));
+    add(QString(), QString());
+    add(QStringLiteral("Résultat"), QStringLiteral("        Recettes"));
     section(QLatin1Char('7'));
-    add(QString(), QStringLiteral("------------------"), false);
-    add(QStringLiteral("Total des Recettes"), Money::format(r.receipts), true);
-    add(QString(), QString(), false);
+    add(QString(), QStringLiteral("------------------"));
+    add(QStringLiteral("Total des Recettes"), Money::format(r.receipts));
+    add(QString(), QString());
     const bool profit = r.receipts >= r.expenses;
     add(profit ? QStringLiteral("Résultat (Bénéfices)") : QStringLiteral("Résultat (Pertes)"),
-        Money::format(profit ? r.receipts - r.expenses : r.expenses - r.receipts), true);
-    r.resultRow = int(r.lines.size()) - 1;
+        Money::format(profit ? r.receipts - r.expenses : r.expenses - r.receipts));
     return r;
 }

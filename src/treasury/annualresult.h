@@ -3,8 +3,8 @@
 // with 6) and receipts on revenue accounts (starting with 7), totalled per
 // account, the two totals and the profit or the loss.
 
+#include "core/money.h"
 #include "core/recordlist.h"
-#include "treasury/money.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,8 +15,6 @@ struct ResultLine
 {
     QString label;
     QString amount;
-    // The amount column holds a number (aligned on screen), not a heading.
-    bool isAmount = false;
 };
 
 struct AnnualResult
@@ -24,8 +22,6 @@ struct AnnualResult
     std::vector<ResultLine> lines;
     Money::Cents expenses = 0;
     Money::Cents receipts = 0;
-    // The index of the result line, the last one.
-    int resultRow = 0;
 
     // LitAn: every entry of the year, pending ones included. An account is
     // its whole number as stored ("606" and "60600" are two accounts); an

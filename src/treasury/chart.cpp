@@ -41,6 +41,12 @@ int findNumber(const QStringList &chart, const QString &number)
     return -1;
 }
 
+QString labelOf(const QStringList &chart, int at)
+{
+    Account a;
+    return at >= 0 && at < chart.size() && split(chart.at(at), &a) ? a.label : QString();
+}
+
 QStringList numbers(const QStringList &chart)
 {
     QStringList out;

@@ -30,6 +30,8 @@ QString padNumber(const QString &typed);
 int findPrefix(const QStringList &chart, const QString &start);
 // The first account whose number is exactly the text, or -1.
 int findNumber(const QStringList &chart, const QString &number);
+// The label of the line at `at`; empty for -1 or a line that is no account.
+QString labelOf(const QStringList &chart, int at);
 // The numbers of the accounts, in chart order.
 QStringList numbers(const QStringList &chart);
 

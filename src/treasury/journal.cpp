@@ -119,6 +119,12 @@ private:
 
 } // namespace
 
+void MonthScan::appendPendingLines(int k, std::vector<int> *lines) const
+{
+    if (k > 0)
+        lines->insert(lines->end(), pendingLines.begin(), pendingLines.begin() + pendingEnds[size_t(k - 1)]);
+}
+
 std::vector<JournalRow> MonthScan::rows() const
 {
     std::vector<const JournalEntry *> stored, pending;
@@ -272,9 +278,7 @@ void JournalMonth::read(const RecordList &journal)
             m_rows[size_t(m_count++)] = r;
         ++k;
     }
-    if (m_pendingTaken > 0)
-        m_readLines.insert(m_readLines.end(), scan.pendingLines.begin(),
-                           scan.pendingLines.begin() + scan.pendingEnds[size_t(m_pendingTaken - 1)]);
+    scan.appendPendingLines(m_pendingTaken, &m_readLines);
     m_readGeneration = journal.generation();
     m_changed = false;
     m_edited = -1;
@@ -289,10 +293,7 @@ std::vector<int> JournalMonth::linesToRemove(const RecordList &journal) const
         // The journal changed under the month: find its lines again.
         const MonthScan scan = scanMonth(journal, m_shown, &m_index);
         lines = scan.cellLines;
-        const int taken = std::min(m_pendingTaken, scan.pendingCount());
-        if (taken > 0)
-            lines.insert(lines.end(), scan.pendingLines.begin(),
-                         scan.pendingLines.begin() + scan.pendingEnds[size_t(taken - 1)]);
+        scan.appendPendingLines(std::min(m_pendingTaken, scan.pendingCount()), &lines);
     }
     std::sort(lines.begin(), lines.end());
     lines.erase(std::unique(lines.begin(), lines.end()), lines.end());

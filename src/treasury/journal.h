@@ -9,8 +9,8 @@
 // lines and written back in their place. Whatever it cannot read stays in the
 // journal exactly as it was.
 
+#include "core/money.h"
 #include "core/recordlist.h"
-#include "treasury/money.h"
 #include "treasury/period.h"
 
 #include <QDate>
@@ -132,6 +132,8 @@ struct MonthScan
     std::vector<int> pendingEnds;
 
     int pendingCount() const { return int(pendingEnds.size()); }
+    // The lines of the first k complete pending entries added to `lines`.
+    void appendPendingLines(int k, std::vector<int> *lines) const;
     // The stored rows in row order (empty ones left out), then the pending
     // entries: the month as the journal window shows it.
     std::vector<JournalRow> rows() const;

@@ -4,15 +4,6 @@
 
 namespace Period {
 
-QString MoisLong(int month)
-{
-    static const char *const names[] = {"Janvier", "Février", "Mars",      "Avril",   "Mai",      "Juin",
-                                        "Juillet", "Août",    "Septembre", "Octobre", "Novembre", "Décembre"};
-    if (month < 1 || month > 12)
-        return QString();
-    return QString::fromUtf8(names[month - 1]);
-}
-
 QString monthKey(int year, int month)
 {
     return QString::number(year) + QString::number(month).rightJustified(2, QLatin1Char('0'));

@@ -3,6 +3,8 @@
 // characters that key a month in the journal, and moves from month to month
 // or year to year that never leave the years a four-digit key can hold.
 
+#include "core/formats.h"
+
 #include <QString>
 
 namespace Period {
@@ -11,7 +13,10 @@ constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 9999;
 
 // "Janvier" ... "Décembre"; empty outside 1 to 12.
-QString MoisLong(int month);
+inline QString MoisLong(int month)
+{
+    return Formats::monthName(month);
+}
 
 // Year and month as the journal keys them: 200103 for March 2001.
 QString monthKey(int year, int month);

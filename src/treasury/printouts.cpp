@@ -1,5 +1,7 @@
 #include "treasury/printouts.h"
 
+#include "print/mmcanvas.h"
+
 namespace {
 
 const QString kArial = QStringLiteral("Arial");
@@ -10,10 +12,7 @@ QString fit(const Canvas &canvas, const QString &text, int maxPx)
     if (maxPx <= 0 || canvas.textWidth(text) <= maxPx)
         return text;
     const QString ellipsis = QStringLiteral("…");
-    QString cut = text;
-    while (!cut.isEmpty() && canvas.textWidth(cut + ellipsis) > maxPx)
-        cut.chop(1);
-    return cut + ellipsis;
+    return TextFit::cut(canvas, text, maxPx - canvas.textWidth(ellipsis)) + ellipsis;
 }
 
 } // namespace
@@ -81,7 +80,6 @@ bool drawJournal(Canvas &canvas, const QString &caption, const std::vector<Journ
         flow.lineAt(12, 0, kReceiptEnd);
     });
 
-    Totals sums;
     for (const JournalRow &r : rows) {
         if (!flow.room(kRowPitch))
             return false;
@@ -93,8 +91,6 @@ bool drawJournal(Canvas &canvas, const QString &caption, const std::vector<Journ
         flow.text(kLabel, fit(canvas, r[ColLabel], labelEnd - flow.x(kLabel)));
         flow.textRight(kExpenseEnd, expense);
         flow.textRight(kReceiptEnd, receipt);
-        sums.expenses += Money::valueOr0(expense);
-        sums.receipts += Money::valueOr0(receipt);
         flow.advance(kRowPitch);
     }
     // The closing line stays with the sums below it.
@@ -104,6 +100,8 @@ bool drawJournal(Canvas &canvas, const QString &caption, const std::vector<Journ
     flow.advance(kRowPitch);
     if (ledger)
         flow.text(kTotalsWord, QStringLiteral("Totaux"));
+    // The sums the window shows under the same rows.
+    const Totals sums = totalsOf(rows);
     flow.textRight(kExpenseEnd, Money::format(sums.expenses));
     flow.textRight(kReceiptEnd, Money::format(sums.receipts));
     flow.advance(kRowPitch);
@@ -191,10 +189,9 @@ bool drawResult(Canvas &canvas, int year, const AnnualResult &result)
         canvas.setFont(kArial, 8);
         flow.lineAt(12, 0, 180);
     });
-    for (int i = 0; i <= result.resultRow && i < int(result.lines.size()); ++i) {
+    for (const ResultLine &l : result.lines) {
         if (!flow.room(kRowPitch))
             return false;
-        const ResultLine &l = result.lines[size_t(i)];
         flow.text(0, l.label);
         flow.textRight(kAmountEnd, l.amount.trimmed());
         flow.advance(kRowPitch);

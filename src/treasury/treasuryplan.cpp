@@ -1,5 +1,6 @@
 #include "treasury/treasuryplan.h"
 
+#include "core/formats.h"
 #include "core/textfile.h"
 #include "store/recordstore.h"
 #include "treasury/period.h"
@@ -11,18 +12,6 @@ namespace {
 constexpr int kHeader = 7;
 // More digits than this could overflow the sum of a column.
 constexpr int kMaxCountedDigits = 17;
-
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    return -1;
-}
 
 bool allDigits(const QString &t, int max)
 {
@@ -47,8 +36,8 @@ bool TreasuryPlan::parseLine(const QString &line, Cell *cell) const
 {
     if (line.size() < kHeader || !line.startsWith(QString::number(m_year)))
         return false;
-    const int row = hexValue(line.at(4));
-    const int column = hexValue(line.at(5));
+    const int row = Formats::hexDigit(line.at(4).unicode());
+    const int column = Formats::hexDigit(line.at(5).unicode());
     if (row < 1 || row > kLines || column < 0 || column >= kColumns)
         return false;
     *cell = {line.at(6) == QLatin1Char('1') ? Expenses : Receipts, row, column};

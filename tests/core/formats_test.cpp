@@ -1,6 +1,7 @@
 // Amounts, dates and times the same on every machine.
 
 #include "core/formats.h"
+#include "core/money.h"
 #include "core/rightalign.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +41,36 @@ TEST(Formats, TypedAmountsAreBroughtToTwoDecimals)
         EXPECT_EQ(Formats::twoDecimals(typed), QString::fromLatin1(shown)) << typed;
 }
 
+TEST(Money, ParsesAndWritesAmountsExactly)
+{
+    Money::Cents c = 0;
+    const std::pair<const char *, Money::Cents> good[] = {
+        {"12", 1200}, {" 12,5 ", 1250}, {"0.105", 11}, {"-0,5", -50}, {",5", 50}, {"1,004", 100},
+        {"+7", 700},  {"-3,25", -325},  {"-1,005", -101}};
+    for (const auto &[text, cents] : good) {
+        ASSERT_TRUE(Money::parse(QString::fromLatin1(text), &c)) << text;
+        EXPECT_EQ(c, cents) << text;
+    }
+    for (const char *bad : {"", " ", ",", "1.2.3", "12a", "1 000", "-", "--1", "1234567890123456"})
+        EXPECT_FALSE(Money::parse(QString::fromLatin1(bad), &c)) << bad;
+    EXPECT_EQ(Money::format(-5), "-0,05");
+    EXPECT_EQ(Money::format(0), "0,00");
+    EXPECT_EQ(Money::format(LLONG_MIN), "-92233720368547758,08");
+    EXPECT_EQ(Money::formatShort(50), ",50");
+    EXPECT_EQ(Money::formatShort(-50), "-,50");
+    EXPECT_EQ(Money::formatShort(1200), "12,00");
+}
+
+TEST(Money, LeadingZerosCountTowardsTheFifteenDigitsUnlessIgnored)
+{
+    const QByteArrayView zeros("00000000000000000012.00");
+    Money::Cents c = 0;
+    EXPECT_FALSE(Money::parse(zeros, &c));
+    ASSERT_TRUE(Money::parse(zeros, &c, Money::LeadingZeros::Ignored));
+    EXPECT_EQ(c, 1200);
+    EXPECT_FALSE(Money::parse(QByteArrayView("0001234567890123456"), &c, Money::LeadingZeros::Ignored));
+}
+
 TEST(Formats, DatesAndTimes)
 {
     EXPECT_EQ(Formats::date(QDate(2026, 3, 5)), QStringLiteral("05/03/2026"));
@@ -55,6 +86,15 @@ TEST(Formats, DatesAndTimes)
     ASSERT_TRUE(Formats::parseTime(QStringLiteral("23:59:58"), &t));
     EXPECT_EQ(t, QTime(23, 59, 58));
     EXPECT_FALSE(Formats::parseTime(QStringLiteral("24:00:00"), &t));
+}
+
+TEST(Formats, MonthNamesAndHexDigits)
+{
+    EXPECT_EQ(Formats::monthName(8), "Août");
+    EXPECT_EQ(Formats::monthName(0) + Formats::monthName(13), QString());
+    for (const auto &[c, value] :
+         {std::pair{u'0', 0}, {u'9', 9}, {u'a', 10}, {u'F', 15}, {u'g', -1}, {u'/', -1}, {u'\xE9', -1}})
+        EXPECT_EQ(Formats::hexDigit(c), value) << int(c);
 }
 
 TEST(Formats, CapitalsAreMadeOfAToZOnlyAndBlockNumbersHaveFourDigits)

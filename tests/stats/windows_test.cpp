@@ -4,7 +4,6 @@
 #include "stats/ui/tstats.h"
 
 #include "fiche/memberspage.h"
-#include "statstestutil.h"
 #include "support/fakeprinter.h"
 #include "support/modal.h"
 #include "support/recordpages.h"
@@ -100,7 +99,9 @@ TEST_F(StatsWindowTest, ChartDrawsItsBarsInBlue)
 
 TEST_F(StatsWindowTest, OpenersCountTheRecordShownAsEdited)
 {
-    load(Kind::Member, StatsTest::memberBlock(0, "13001", "1", {"dix", "4,00"}));
+    load(Kind::Member, member(0, "10001", "Nom", {{MemberField::Prenom, "Prénom"}, {MemberField::Cp, "13001"},
+                                                  {MemberField::Categorie, "1"}},
+                              {"DATA01/02/2026\tCotisation\tdix", "DATA01/02/2026\tCotisation\t4,00"}));
     typeInto(fiche->membersPage()->field(MemberField::Cp), "75011");
     QString shown;
     const ModalWatcher departements = firstRow(&shown);

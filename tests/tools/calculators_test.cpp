@@ -4,6 +4,7 @@
 #include "tools/decimaltext.h"
 #include "tools/euroconverter.h"
 #include "tools/pocketcalculator.h"
+#include "tools/schedule.h"
 
 #include "toolstest.h"
 
@@ -32,7 +33,7 @@ QString shown(const QString &sequence)
 
 } // namespace
 
-TEST(EuroConverter, WorkedExamples)
+TEST(EuroConverter, WorkedExamplesRoundedHalvesToEven)
 {
     EXPECT_EQ(EuroConverter::toEuros("100", EuroConverter::kRate), "15,24");
     EXPECT_EQ(EuroConverter::toFrancs("10", EuroConverter::kRate), "65,6");
@@ -41,11 +42,8 @@ TEST(EuroConverter, WorkedExamples)
     EXPECT_EQ(EuroConverter::toEuros("1,,2", EuroConverter::kRate), "");
     EXPECT_EQ(EuroConverter::toEuros(",", EuroConverter::kRate), "");
     EXPECT_EQ(EuroConverter::toEuros(",5", 100000), "0,5");
-}
-
-TEST(EuroConverter, RoundsTheDecimalValueHalvesToEven)
-{
-    // 0,125 euro and 0,135 euro sit exactly on a half cent at a rate of 1.
+    // The decimal value is rounded, halves to even: 0,125 euro and 0,135 euro
+    // sit exactly on a half cent at a rate of 1.
     EXPECT_EQ(EuroConverter::toEuros("0,125", 100000), "0,12");
     EXPECT_EQ(EuroConverter::toEuros("0,135", 100000), "0,14");
     EXPECT_EQ(EuroConverter::toFrancs("0,25", 100000), "0,2");
@@ -141,7 +139,7 @@ TEST(PocketCalculator, FailuresKeepTheState)
     keys(c, "9999999999*");
     for (int i = 0; i < 40; ++i)
         keys(c, "=");
-    EXPECT_EQ(keys(c, "="), PocketCalculator::overflowText());
+    EXPECT_EQ(keys(c, "="), Schedule::overflowText());
     EXPECT_FALSE(c.display.contains("inf"));
     EXPECT_FALSE(c.display.contains("nan"));
     const QString before = c.display;

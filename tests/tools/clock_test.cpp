@@ -1,8 +1,6 @@
 // The clock's shown texts stepped within their bounds, the moment they show,
-// and the setting of the computer's clock through a fake; the calendar's
-// month steps.
+// and the setting of the computer's clock through a fake.
 
-#include "tools/calendarmath.h"
 #include "tools/clocksetting.h"
 
 #include "toolstest.h"
@@ -62,17 +60,4 @@ TEST(ClockSetting, RefusalsOfTheTimeServiceInFrench)
     EXPECT_FALSE(SystemClock::current().setLocalTime(QDateTime(QDate(2026, 1, 1), QTime(0, 0)), &error))
         << "without an installed clock nothing is set";
     EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(Calendar, MonthStepsKeepTheDayOrTakeTheLastOne)
-{
-    QDate d(2026, 3, 31);
-    d = CalendarMath::shiftMonth(d, 1);
-    EXPECT_EQ(d, QDate(2026, 4, 30));
-    EXPECT_EQ(CalendarMath::shiftMonth(d, 1), QDate(2026, 5, 30));
-    EXPECT_EQ(CalendarMath::shiftMonth(QDate(2024, 1, 31), 1), QDate(2024, 2, 29));
-    EXPECT_EQ(CalendarMath::shiftMonth(QDate(2100, 1, 31), 1), QDate(2100, 2, 28));
-    EXPECT_EQ(CalendarMath::shiftMonth(QDate(2026, 1, 10), -1), QDate(2025, 12, 10));
-    EXPECT_EQ(CalendarMath::shiftMonth(QDate(2026, 12, 10), 1), QDate(2027, 1, 10));
-    EXPECT_EQ(CalendarMath::title(QDate(2025, 12, 10)), "Décembre  2025");
 }

@@ -49,6 +49,9 @@ TEST(PostalScale, WorkedExamples)
               QStringList({"23 g", "4,50 F", "0,69 E"}));
     const Display first = initial();
     EXPECT_EQ(QStringList({first.weight, first.francs, first.euros}), QStringList({"20 g", "3 F", "0,46 E"}));
+    // Half grams round up in the shown weight.
+    EXPECT_EQ(Calcule(counts({{"110 x 220 mm", 1}}), Tariff::France).weight, "5 g");
+    EXPECT_EQ(Calcule(counts({{"Chèque", 1}}), Tariff::France).weight, "1 g");
 }
 
 TEST(PostalScale, SumsThatReachALimitExactlyPayThatStep)
@@ -75,10 +78,4 @@ TEST(PostalScale, TariffsAtTheirLimits)
     EXPECT_EQ(priceCentimes(Tariff::Europe, 10001), 0);
     EXPECT_EQ(priceCentimes(Tariff::Ecopli, 2500), 800);
     EXPECT_EQ(shown(grams(300), Tariff::Ecopli), QStringList({"300 g", "0,00 F", "0,00 E"}));
-}
-
-TEST(PostalScale, HalfGramsRoundUpInTheShownWeight)
-{
-    EXPECT_EQ(Calcule(counts({{"110 x 220 mm", 1}}), Tariff::France).weight, "5 g");
-    EXPECT_EQ(Calcule(counts({{"Chèque", 1}}), Tariff::France).weight, "1 g");
 }

@@ -54,6 +54,16 @@ TEST(Printouts, JournalMonthWithItsMarginsTotalsAndBalance)
     Printouts::drawJournal(ledger, "Mars 2001", rows(1), true);
     EXPECT_EQ(ledger.findText("Totaux")->x, 23 * 100);
     EXPECT_EQ(Printouts::journalJob(true).title, "Grand Livre");
+
+    // A label too long for its column ends with an ellipsis 2 mm before the expense.
+    std::vector<JournalRow> longer = rows(1);
+    longer[0][ColLabel] = QString("Libellé ").repeated(30);
+    RecordingCanvas cut;
+    ASSERT_TRUE(Printouts::drawJournal(cut, "Mars 2001", longer, false));
+    const Op label = cut.texts().at(8);
+    cut.setFont("Arial", 8); // the rows' font
+    EXPECT_TRUE(label.text.startsWith("Libellé Libellé") && label.text.endsWith("…")) << label.text.toStdString();
+    EXPECT_LE(label.x + cut.textWidth(label.text), 23 * (150 - 2) - cut.textWidth("0,10"));
 }
 
 TEST(Printouts, PagesBreakBeforeARowWouldCrossTheBottom)
@@ -111,6 +121,6 @@ TEST(Printouts, TreasuryPlanAndAnnualResult)
     EXPECT_EQ(head->pointSize, 12);
     EXPECT_EQ(head->x, 23 * 10);
     const Op *profit = c.findText("Résultat (Pertes)");
-    EXPECT_EQ(profit->y, 23 * (20 + 5 * r.resultRow));
+    EXPECT_EQ(profit->y, 23 * (20 + 5 * (int(r.lines.size()) - 1)));
     EXPECT_EQ(profit->pointSize, 8);
 }

@@ -1,6 +1,7 @@
 #include "tools/ui/schedulewindow.h"
 
 #include "core/dialogs.h"
+#include "core/money.h"
 #include "tools/ui/toolui.h"
 
 #include <QFrame>
@@ -123,13 +124,13 @@ void ScheduleWindow::showTable(const Schedule::Table &table)
         put(i, 0, QString::number(r.month), true);
         put(i, 1, r.date, false);
         for (int c = 0; c < 3; ++c)
-            put(i, c + 2, Schedule::centsText(r.cells[size_t(c)]), true);
+            put(i, c + 2, Money::format(r.cells[size_t(c)]), true);
     }
     if (!table.hasTotals)
         return;
     put(totalsRow, 1, QStringLiteral("Totaux"), false);
     for (int c = 0; c < 3; ++c)
-        put(totalsRow, c + 2, Schedule::centsText(table.totals[size_t(c)]), true);
+        put(totalsRow, c + 2, Money::format(table.totals[size_t(c)]), true);
 }
 
 bool ScheduleWindow::eventFilter(QObject *watched, QEvent *event)

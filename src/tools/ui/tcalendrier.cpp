@@ -75,12 +75,12 @@ void TCalendrier::Calendar1Change()
 
 void TCalendrier::BitBtn1Click()
 {
-    m_calendar->setSelectedDate(CalendarMath::shiftMonth(m_calendar->selectedDate(), -1));
+    m_calendar->setSelectedDate(m_calendar->selectedDate().addMonths(-1));
 }
 
 void TCalendrier::BitBtn2Click()
 {
-    m_calendar->setSelectedDate(CalendarMath::shiftMonth(m_calendar->selectedDate(), 1));
+    m_calendar->setSelectedDate(m_calendar->selectedDate().addMonths(1));
 }
 
 bool TCalendrier::eventFilter(QObject *watched, QEvent *event)

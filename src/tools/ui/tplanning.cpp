@@ -2,7 +2,7 @@
 
 #include "core/clock.h"
 #include "core/dialogs.h"
-#include "tools/calendarmath.h"
+#include "core/formats.h"
 #include "tools/ui/legendpanel.h"
 #include "tools/ui/toolui.h"
 
@@ -74,7 +74,7 @@ TPlanning::TPlanning(QWidget *parent) : QDialog(parent), m_planning(Clock::today
                     item->setText(QString::number(c));
                     item->setFont(small);
                 } else if (r > 0) {
-                    item->setText(CalendarMath::monthName(r));
+                    item->setText(Formats::monthName(r));
                     item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
                 }
             }

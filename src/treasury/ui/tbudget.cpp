@@ -295,10 +295,9 @@ void TBudget::leaveLabel()
 {
     if (!m_label->text().isEmpty())
         return;
-    const int at = Chart::findPrefix(m_chart, m_account->currentText());
-    Chart::Account a;
-    if (at >= 0 && Chart::split(m_chart.at(at), &a))
-        m_label->setText(a.label);
+    const QString label = Chart::labelOf(m_chart, Chart::findPrefix(m_chart, m_account->currentText()));
+    if (!label.isEmpty())
+        m_label->setText(label);
 }
 
 void TBudget::leaveExpense()

@@ -60,9 +60,7 @@ QString TGlivre::account() const
 
 void TGlivre::showLabel()
 {
-    const int at = Chart::findNumber(m_chart, account());
-    Chart::Account a;
-    m_label->setText(at >= 0 && Chart::split(m_chart.at(at), &a) ? a.label : QString());
+    m_label->setText(Chart::labelOf(m_chart, Chart::findNumber(m_chart, account())));
 }
 
 void TGlivre::showEvent(QShowEvent *event)

@@ -1,4 +1,4 @@
-#include "treasury/money.h"
+#include "core/money.h"
 
 namespace Money {
 
@@ -13,7 +13,7 @@ bool isBlank(char16_t c)
 
 // Works on any sequence of characters (QChar or char) through at().
 template <typename At>
-bool parseChars(qsizetype size, At at, Cents *cents)
+bool parseChars(qsizetype size, At at, Cents *cents, LeadingZeros zeros)
 {
     qsizetype b = 0, e = size;
     while (b < e && isBlank(at(b)))
@@ -28,7 +28,7 @@ bool parseChars(qsizetype size, At at, Cents *cents)
     Cents whole = 0;
     int intDigits = 0, fracDigits = 0;
     int frac[3] = {0, 0, 0};
-    bool separator = false;
+    bool separator = false, anyDigit = false;
     for (qsizetype i = b; i < e; ++i) {
         const char16_t c = at(i);
         if (c == ',' || c == '.') {
@@ -36,10 +36,11 @@ bool parseChars(qsizetype size, At at, Cents *cents)
                 return false;
             separator = true;
         } else if (c >= '0' && c <= '9') {
+            anyDigit = true;
             if (!separator) {
-                if (++intDigits > kMaxIntegerDigits)
-                    return false;
                 whole = whole * 10 + (c - '0');
+                if ((whole != 0 || zeros == LeadingZeros::Counted) && ++intDigits > kMaxIntegerDigits)
+                    return false;
             } else {
                 if (fracDigits < 3)
                     frac[fracDigits] = c - '0';
@@ -49,7 +50,7 @@ bool parseChars(qsizetype size, At at, Cents *cents)
             return false;
         }
     }
-    if (intDigits + fracDigits == 0)
+    if (!anyDigit)
         return false;
     Cents value = whole * 100 + frac[0] * 10 + frac[1];
     if (frac[2] >= 5)
@@ -60,15 +61,15 @@ bool parseChars(qsizetype size, At at, Cents *cents)
 
 } // namespace
 
-bool parse(QStringView text, Cents *cents)
+bool parse(QStringView text, Cents *cents, LeadingZeros zeros)
 {
-    return parseChars(text.size(), [&](qsizetype i) { return text[i].unicode(); }, cents);
+    return parseChars(text.size(), [&](qsizetype i) { return text[i].unicode(); }, cents, zeros);
 }
 
-bool parse(QByteArrayView text, Cents *cents)
+bool parse(QByteArrayView text, Cents *cents, LeadingZeros zeros)
 {
     return parseChars(text.size(), [&](qsizetype i) { return char16_t(static_cast<unsigned char>(text[i])); },
-                      cents);
+                      cents, zeros);
 }
 
 Cents valueOr0(QStringView text)
@@ -79,13 +80,24 @@ Cents valueOr0(QStringView text)
 
 QString format(Cents cents)
 {
+    // Written by hand: a loan table or a statistic holds thousands of amounts.
+    char buf[32];
+    char *const end = buf + sizeof buf;
+    char *p = end;
     const bool negative = cents < 0;
-    const quint64 a = negative ? quint64(0) - quint64(cents) : quint64(cents);
-    QString text = QString::number(a / 100) + QLatin1Char(',')
-                   + QString::number(a % 100).rightJustified(2, QLatin1Char('0'));
+    quint64 v = negative ? quint64(0) - quint64(cents) : quint64(cents);
+    for (int i = 0; i < 2; ++i) {
+        *--p = char('0' + v % 10);
+        v /= 10;
+    }
+    *--p = ',';
+    do {
+        *--p = char('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
     if (negative)
-        text.prepend(QLatin1Char('-'));
-    return text;
+        *--p = '-';
+    return QString::fromLatin1(p, end - p);
 }
 
 QString formatShort(Cents cents)
@@ -102,13 +114,8 @@ bool normalize(const QString &typed, QString *stored)
     Cents c = 0;
     if (!parse(typed, &c))
         return false;
-    *stored = padLeft(format(c));
+    *stored = format(c).rightJustified(16, QLatin1Char(' '));
     return true;
-}
-
-QString padLeft(const QString &text, int width)
-{
-    return text.size() >= width ? text : QString(width - text.size(), QLatin1Char(' ')) + text;
 }
 
 } // namespace Money
