@@ -35,21 +35,18 @@ QString shown(const QString &sequence)
 
 TEST(EuroConverter, WorkedExamplesRoundedHalvesToEven)
 {
-    EXPECT_EQ(EuroConverter::toEuros("100", EuroConverter::kRate), "15,24");
-    EXPECT_EQ(EuroConverter::toFrancs("10", EuroConverter::kRate), "65,6");
-    EXPECT_EQ(EuroConverter::toFrancs("1", EuroConverter::kRate), "6,6");
-    EXPECT_EQ(EuroConverter::toEuros("6,55957", EuroConverter::kRate), "1");
-    EXPECT_EQ(EuroConverter::toEuros("1,,2", EuroConverter::kRate), "");
-    EXPECT_EQ(EuroConverter::toEuros(",", EuroConverter::kRate), "");
-    EXPECT_EQ(EuroConverter::toEuros(",5", 100000), "0,5");
-    // The decimal value is rounded, halves to even: 0,125 euro and 0,135 euro
-    // sit exactly on a half cent at a rate of 1.
-    EXPECT_EQ(EuroConverter::toEuros("0,125", 100000), "0,12");
-    EXPECT_EQ(EuroConverter::toEuros("0,135", 100000), "0,14");
-    EXPECT_EQ(EuroConverter::toFrancs("0,25", 100000), "0,2");
-    EXPECT_EQ(EuroConverter::toFrancs("0,35", 100000), "0,4");
-    EXPECT_EQ(EuroConverter::toEuros("999999999999999", 1), "99999999999999900000");
-    EXPECT_EQ(EuroConverter::toFrancs("999999999999999", EuroConverter::kHighestRate), "9999999989999990000");
+    const int rate = EuroConverter::kRate, one = 100000;
+    // To francs?, typed, rate, result. The decimal value is rounded, halves to
+    // even: 0,125 euro and 0,135 euro sit exactly on a half cent at a rate of 1.
+    const std::tuple<bool, const char *, int, const char *> cases[] = {
+        {false, "100", rate, "15,24"}, {true, "10", rate, "65,6"},      {true, "1", rate, "6,6"},
+        {false, "6,55957", rate, "1"}, {false, "1,,2", rate, ""},       {false, ",", rate, ""},
+        {false, ",5", one, "0,5"},     {false, "0,125", one, "0,12"},   {false, "0,135", one, "0,14"},
+        {true, "0,25", one, "0,2"},    {true, "0,35", one, "0,4"},
+        {false, "999999999999999", 1, "99999999999999900000"},
+        {true, "999999999999999", EuroConverter::kHighestRate, "9999999989999990000"}};
+    for (const auto &[francs, typed, r, result] : cases)
+        EXPECT_EQ(francs ? EuroConverter::toFrancs(typed, r) : EuroConverter::toEuros(typed, r), result) << typed;
 }
 
 TEST(EuroConverter, KeysAndRate)
@@ -93,27 +90,20 @@ TEST(PocketCalculator, SequencesWithoutPrecedence)
     EXPECT_EQ(c.display, "20");
     keys(c, "=");
     EXPECT_EQ(c.display, "400") << "= repeats the operation on the number shown";
-    EXPECT_EQ(shown("7="), "7");
-    EXPECT_EQ(shown("7=+1="), "8");
-    EXPECT_EQ(shown("2+3=4+"), "9");
-    EXPECT_EQ(shown("C9s"), "3");
-    EXPECT_EQ(shown("C9s="), "3");
-    EXPECT_EQ(shown("2+4x"), "0,25");
-    EXPECT_EQ(shown("2+4x="), "0,5");
-    EXPECT_EQ(shown("2+3=,"), "5,");
-    EXPECT_EQ(shown("2+3=,5"), "5") << "the digit after a result starts a new number";
+    // The last: the digit after a result starts a new number.
+    for (const auto &[sequence, result] : {std::pair{"7=", "7"}, {"7=+1=", "8"}, {"2+3=4+", "9"}, {"C9s", "3"},
+                                           {"C9s=", "3"}, {"2+4x", "0,25"}, {"2+4x=", "0,5"}, {"2+3=,", "5,"},
+                                           {"2+3=,5", "5"}})
+        EXPECT_EQ(shown(sequence), result) << sequence;
 }
 
 TEST(PocketCalculator, ResultsWithoutBinaryNoise)
 {
-    EXPECT_EQ(shown("0,1+0,2="), "0,3");
-    EXPECT_EQ(shown("2/3="), "0,666666666667");
-    EXPECT_EQ(shown("1-0,9="), "0,1");
-    EXPECT_EQ(shown("3x"), "0,333333333333");
-    EXPECT_EQ(shown("2s"), "1,41421356237");
-    EXPECT_EQ(shown("0-5="), "-5");
-    EXPECT_EQ(shown("99999999*99999999="), "9,9999998E15");
-    EXPECT_EQ(shown("1/3000000="), "3,3333333333E-7");
+    for (const auto &[sequence, result] :
+         {std::pair{"0,1+0,2=", "0,3"}, {"2/3=", "0,666666666667"}, {"1-0,9=", "0,1"}, {"3x", "0,333333333333"},
+          {"2s", "1,41421356237"}, {"0-5=", "-5"}, {"99999999*99999999=", "9,9999998E15"},
+          {"1/3000000=", "3,3333333333E-7"}})
+        EXPECT_EQ(shown(sequence), result) << sequence;
     for (const char *sequence : {"123456789*987654321=", "1/7=", "0-1/7=", "999999999999999*3=", "1/99999999="}) {
         const QString text = shown(sequence);
         EXPECT_LE(text.size(), 15) << sequence;

@@ -22,10 +22,8 @@ QStringList stepped(QString time, QString date, Part part, int delta, int times 
 
 TEST(ClockSetting, PartsStepWithinTheirBounds)
 {
-    EXPECT_EQ(stepped("23:59:10", "01/01/2099", Part::Hour, 1), QStringList({"23:59:10", "01/01/2099"}));
-    EXPECT_EQ(stepped("23:59:10", "01/01/2099", Part::Minute, 1), QStringList({"23:59:10", "01/01/2099"}));
-    EXPECT_EQ(stepped("23:59:10", "01/01/2099", Part::Day, -1), QStringList({"23:59:10", "01/01/2099"}));
-    EXPECT_EQ(stepped("23:59:10", "01/01/2099", Part::Year, 1), QStringList({"23:59:10", "01/01/2099"}));
+    for (const auto &[part, delta] : {std::pair{Part::Hour, 1}, {Part::Minute, 1}, {Part::Day, -1}, {Part::Year, 1}})
+        EXPECT_EQ(stepped("23:59:10", "01/01/2099", part, delta), QStringList({"23:59:10", "01/01/2099"})) << delta;
     EXPECT_EQ(stepped("09:00:00", "09/09/2000", Part::Hour, 1), QStringList({"10:00:00", "09/09/2000"}));
     EXPECT_EQ(stepped("00:00:00", "31/12/1900", Part::Month, -1, 20), QStringList({"00:00:00", "31/01/1900"}));
     EXPECT_EQ(stepped("00:00:00", "31/12/1900", Part::Year, -1), QStringList({"00:00:00", "31/12/1900"}));
@@ -51,10 +49,9 @@ TEST(ClockSetting, RefusalsOfTheTimeServiceInFrench)
 {
     EXPECT_TRUE(RealSystemClock::refusalText("Failed to set time: Automatic time synchronization is enabled")
                     .contains("synchronisation"));
-    EXPECT_EQ(RealSystemClock::refusalText("Failed to set time: Access denied"),
-              "Vous n'avez pas le droit de régler l'horloge de l'ordinateur.");
-    EXPECT_EQ(RealSystemClock::refusalText("Failed to set time: Interactive authentication required."),
-              "Vous n'avez pas le droit de régler l'horloge de l'ordinateur.");
+    for (const char *denied : {"Access denied", "Interactive authentication required."})
+        EXPECT_EQ(RealSystemClock::refusalText(QStringLiteral("Failed to set time: ") + denied),
+                  "Vous n'avez pas le droit de régler l'horloge de l'ordinateur.");
     EXPECT_FALSE(RealSystemClock::refusalText("anything else").isEmpty());
     QString error;
     EXPECT_FALSE(SystemClock::current().setLocalTime(QDateTime(QDate(2026, 1, 1), QTime(0, 0)), &error))

@@ -12,17 +12,13 @@
 
 #include <QTemporaryDir>
 
-TEST(Notepad, TheFileLivesInTheStartFolder)
+TEST(Notepad, TheFileLivesInTheStartFolderAndKeepsTheLines)
 {
-    EXPECT_EQ(Notepad::fileName("/home/club"), "/home/club/Velmora.nte");
-    EXPECT_EQ(Notepad::fileName("/home/club/"), "/home/club/Velmora.nte");
-    EXPECT_EQ(Notepad::fileName("/"), "/Velmora.nte");
-    EXPECT_EQ(Notepad::fileName("C:\\"), "C:\\Velmora.nte");
-    EXPECT_EQ(Notepad::fileName("C:\\Club"), "C:\\Club\\Velmora.nte");
-}
+    for (const auto &[folder, file] : {std::pair{"/home/club", "/home/club/Velmora.nte"},
+                                       {"/home/club/", "/home/club/Velmora.nte"}, {"/", "/Velmora.nte"},
+                                       {"C:\\", "C:\\Velmora.nte"}, {"C:\\Club", "C:\\Club\\Velmora.nte"}})
+        EXPECT_EQ(Notepad::fileName(folder), file) << folder;
 
-TEST(Notepad, LoadAndSaveKeepTheLines)
-{
     QTemporaryDir dir;
     const QString path = Notepad::fileName(dir.path());
     QString text = "x";

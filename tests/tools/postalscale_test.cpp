@@ -67,15 +67,14 @@ TEST(PostalScale, SumsThatReachALimitExactlyPayThatStep)
 
 TEST(PostalScale, TariffsAtTheirLimits)
 {
-    EXPECT_EQ(priceCentimes(Tariff::France, 200), 300);
-    EXPECT_EQ(priceCentimes(Tariff::France, 201), 450);
+    // Tariff, weight in tenths of a gram, price in centimes.
+    for (const auto &[tariff, tenths, price] :
+         {std::tuple{Tariff::France, 200, 300}, {Tariff::France, 201, 450}, {Tariff::France, 30000, 3300},
+          {Tariff::France, 30001, 0}, {Tariff::Europe, 10000, 5600}, {Tariff::Europe, 10001, 0},
+          {Tariff::Ecopli, 2500, 800}})
+        EXPECT_EQ(priceCentimes(tariff, tenths), price) << tenths;
     EXPECT_EQ(shown(grams(21), Tariff::France).value(1), "4,50 F");
-    EXPECT_EQ(priceCentimes(Tariff::France, 30000), 3300);
-    EXPECT_EQ(priceCentimes(Tariff::France, 30001), 0);
     EXPECT_EQ(shown(grams(40), Tariff::Europe).value(1), "4,60 F");
     EXPECT_EQ(shown(grams(41), Tariff::Europe).value(1), "6,00 F");
-    EXPECT_EQ(priceCentimes(Tariff::Europe, 10000), 5600);
-    EXPECT_EQ(priceCentimes(Tariff::Europe, 10001), 0);
-    EXPECT_EQ(priceCentimes(Tariff::Ecopli, 2500), 800);
     EXPECT_EQ(shown(grams(300), Tariff::Ecopli), QStringList({"300 g", "0,00 F", "0,00 E"}));
 }

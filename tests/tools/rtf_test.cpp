@@ -178,7 +178,6 @@ TEST(Rtf, PaperAndMarginsAreKeptOrA4)
     RtfReadReport r;
     textOf("{\\rtf1 a}", &r);
     EXPECT_TRUE(r.page == Letter::Page());
-    EXPECT_EQ(r.page.left, 1134);
     textOf("{\\rtf1\\paperw12240\\paperh15840\\margl1800\\margr1000\\margt700\\margb900 a}", &r);
     EXPECT_TRUE((r.page == Letter::Page{12240, 15840, 1800, 1000, 700, 900}));
     QTextDocument doc;

@@ -185,12 +185,11 @@ TEST(Placement, ColumnsAddUpToTheTotals)
 
 TEST(Schedule, CentsRoundHalvesAwayFromZeroWithoutBinaryNoise)
 {
+    for (const auto &[value, cents] : {std::pair{1.005, qint64(101)}, {-2.675, -268}, {0.1 + 0.2, 30}}) {
+        qint64 c = 0;
+        ASSERT_TRUE(Schedule::toCents(value, &c)) << value;
+        EXPECT_EQ(c, cents) << value;
+    }
     qint64 c = 0;
-    ASSERT_TRUE(Schedule::toCents(1.005, &c));
-    EXPECT_EQ(c, 101);
-    ASSERT_TRUE(Schedule::toCents(-2.675, &c));
-    EXPECT_EQ(c, -268);
-    ASSERT_TRUE(Schedule::toCents(0.1 + 0.2, &c));
-    EXPECT_EQ(c, 30);
     EXPECT_FALSE(Schedule::toCents(1e300, &c));
 }
