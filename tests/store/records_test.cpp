@@ -13,9 +13,6 @@ TEST(Records, ANewMemberIsEmptyButForItsNumberItsDatesAndItsCategory)
     fixed[Naissance - 1] = fixed[Echeance - 1] = "01/01/1900";
     fixed[Categorie - 1] = "0";
     EXPECT_EQ(Members::shown(std::nullopt, 10001).fixed, fixed);
-    EXPECT_EQ(Layouts::categoryNames(),
-              (QStringList{"Membre actif", "Membre bienfaiteur", "Membre honoraire", "Ancien membre"}));
-    EXPECT_EQ(Layouts::memberTitles(), (QStringList{"M.", "Mme", "Mlle", "Sté", "Asso"}));
 }
 
 TEST(Records, AMemberShowsEveryLineButDatesAndCategoriesItCannotUse)

@@ -22,7 +22,7 @@
 
 namespace {
 
-using Versions = std::array<QList<QByteArray>, 2>;
+using Versions = QList<QList<QByteArray>>;
 
 QFile storeFile(const QString &member, int f)
 {
@@ -41,9 +41,13 @@ QList<QByteArray> storeVersion(int v, int blocks)
     return files;
 }
 
-Versions storeVersions(int blocks)
+// Versions 0 to count - 1.
+Versions storeVersions(int blocks, int count = 2)
 {
-    return {storeVersion(0, blocks), storeVersion(1, blocks)};
+    Versions out;
+    for (int v = 0; v < count; ++v)
+        out.append(storeVersion(v, blocks));
+    return out;
 }
 
 void putStore(const QString &member, const QList<QByteArray> &files)
@@ -55,8 +59,8 @@ void putStore(const QString &member, const QList<QByteArray> &files)
     }
 }
 
-// 0 or 1 when the five files are that version, 2 when none is there, -1
-// when they are mixed.
+// Which of the versions the five files are, or -1 when none; a file that is
+// not there reads as "absent".
 int onDisk(const QString &member, const Versions &versions)
 {
     QList<QByteArray> files;
@@ -64,21 +68,13 @@ int onDisk(const QString &member, const Versions &versions)
         QFile file = storeFile(member, f);
         files.append(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("absent"));
     }
-    return files == versions[0] ? 0 : files == versions[1] ? 1 : files == QList<QByteArray>(5, "absent") ? 2 : -1;
+    return int(versions.indexOf(files));
 }
 
 // The version of the store among 0 to last, or -1.
 int versionOf(const QString &member, int last)
 {
-    static QList<QList<QByteArray>> known;
-    while (known.size() <= last)
-        known.append(storeVersion(int(known.size()), 2));
-    QList<QByteArray> files;
-    for (int f = 0; f < 5; ++f) {
-        QFile file = storeFile(member, f);
-        files.append(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-    }
-    return int(known.mid(0, last + 1).indexOf(files));
+    return onDisk(member, storeVersions(2, last + 1));
 }
 
 // Each backup of the store, oldest first, by name and version; -1 for one
@@ -98,16 +94,21 @@ int entriesIn(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size();
 }
 
-// Saves version v over the store, from a store loaded beside it.
-bool saveVersion(const QString &member, int v)
+// Saves version v over the store, from a store loaded beside it, through the
+// files when given.
+bool saveVersion(const QString &member, int v, CommitFiles *files = nullptr)
 {
     const QString source = QFileInfo(member).path() + "/source/club.adh";
     putStore(source, storeVersion(v, 2));
     RecordStore store;
     store.Charge(source);
     store.markModified();
+    CommitFiles::install(files);
     QString error;
-    return store.Sauve(member, &error);
+    const bool saved = store.Sauve(member, &error);
+    CommitFiles::install(nullptr);
+    EXPECT_TRUE(saved == error.isEmpty() && saved == !store.TestModif()) << error.toStdString();
+    return saved;
 }
 
 // What saves left in the folder: their files are all hidden.
@@ -145,24 +146,16 @@ class SaveCommitTest : public VelmoraTest
 TEST_F(SaveCommitTest, AFailedOrStoppedSaveLeavesOneWholeStoreAfterTheNextOpening)
 {
     QTemporaryDir dir;
-    const Versions versions = storeVersions(2);
+    // Version 2: no store there.
+    const Versions versions = storeVersions(2) << QList<QByteArray>(5, "absent");
     const QString member = dir.filePath("club.adh"), other = dir.filePath("club2.adh");
-    putStore(dir.filePath("b/club.adh"), versions[1]);
     // Saves version 1 over version 0 of the store m, or where it is not,
     // through the files.
     auto saveThrough = [&](FailingFiles &files, const QString &m, int old = 0) {
         putStore(m, versions[0]);
         for (int f = 0; f < 5 && old == 2; ++f)
             storeFile(m, f).remove();
-        RecordStore store;
-        store.Charge(dir.filePath("b/club.adh"));
-        store.markModified();
-        CommitFiles::install(&files);
-        QString error;
-        const bool saved = store.Sauve(m, &error);
-        CommitFiles::install(nullptr);
-        EXPECT_TRUE(saved == error.isEmpty() && saved == !store.TestModif()) << error.toStdString();
-        return saved;
+        return saveVersion(m, 1, &files);
     };
     // A store beside, stopped in the middle of its renames, is left alone.
     putStore(other, versions[0]);
@@ -253,9 +246,7 @@ TEST_F(SaveCommitTest, AFailedOrStoppedSaveMakesNoBackupAndNeverLeavesHalfOne)
             files.dieAt = way == 1 ? k : INT_MAX;
             files.failRename = [=](int n) { return way == 0 && n == k + 1; };
             Clock::setFixed(t = t.addSecs(1));
-            CommitFiles::install(&files);
-            const bool saved = saveVersion(member, current + 1);
-            CommitFiles::install(nullptr);
+            const bool saved = saveVersion(member, current + 1, &files);
             const bool untouched = way == 0 ? files.renames <= k : files.ops <= files.dieAt;
             ASSERT_TRUE(RecordStore().Charge(member));
             const int now = versionOf(member, current + 1);
