@@ -242,7 +242,7 @@ TEST_F(LettersOpenerTest, OpenedFromTheRecordWindowWithTheHeader)
     fiche.settings().Header = QStringList{"L1", "L2", "L3", "L4", "L5", "L6", "L7"};
     QStringList lines;
     bool maximized = false;
-    ModalWatcher watcher([&](QWidget *w) {
+    const QString title = whileOpen([&] { fiche.TrTexte(); }, [&](QWidget *w) {
         maximized = w->windowState() & Qt::WindowMaximized;
         w->findChild<QToolButton *>("SpeedButton1")->click();
         auto *doc = w->findChild<QTextEdit *>("RichEdit1")->document();
@@ -250,8 +250,7 @@ TEST_F(LettersOpenerTest, OpenedFromTheRecordWindowWithTheHeader)
             lines << b.text();
         w->findChild<QPushButton *>("Button1")->click();
     });
-    fiche.TrTexte();
-    EXPECT_EQ(watcher.seenTitle(), "Texte");
+    EXPECT_EQ(title, "Texte");
     EXPECT_TRUE(maximized);
     EXPECT_EQ(lines, (QStringList{"L1", "L2", "L3", "L4", ""}));
 }

@@ -246,11 +246,9 @@ TEST_F(TreasuryWindows, TreasuryPlanEditsRecalculatesChangesYearAndSaves)
 
     // A plan that cannot be written is named to the user.
     ASSERT_TRUE(QDir(dir.path()).mkdir("bloque.pdt"));
-    ModalWatcher watcher([](QWidget *t) {
+    whileOpen([&] { EXPECT_FALSE(openTreso(nullptr, dir.filePath("bloque.adh"))); }, [](QWidget *t) {
         static_cast<TTreso *>(t)->grid(TreasuryPlan::Receipts)->item(0, 0)->setText("Dons");
-        t->close();
     });
-    EXPECT_FALSE(openTreso(nullptr, dir.filePath("bloque.adh")));
     EXPECT_EQ(dialogs().texts("error"), QStringList{"Impossible d'écrire le fichier bloque.pdt."});
 }
 
@@ -301,31 +299,18 @@ TEST_F(TreasuryWindows, RecordWindowOpenersHandBackTheJournalAndKeepTheChart)
     TFiche fiche;
     fiche.store().JournalLines = journal;
     fiche.store().markSaved();
-    {
-        ModalWatcher watcher;
-        fiche.Saisie();
-        EXPECT_EQ(watcher.seenTitle(), "Journal");
-    }
+    EXPECT_EQ(whileOpen([&] { fiche.Saisie(); }), "Journal");
     EXPECT_TRUE(fiche.TestModif());
     EXPECT_EQ(fiche.store().JournalLines, journal);
-    {
-        ModalWatcher watcher([](QWidget *w) {
-            static_cast<TPlan *>(w)->addStarter();
-            w->close();
-        });
-        fiche.Plc(dir.path());
-    }
+    whileOpen([&] { fiche.Plc(dir.path()); }, [](QWidget *w) { static_cast<TPlan *>(w)->addStarter(); });
     QStringList written;
     ASSERT_TRUE(TextFile::readLines(dir.filePath("Velmora.plc"), &written));
     EXPECT_EQ(written, fiche.ChartLines().toStringList());
     EXPECT_EQ(written.first(), "51200  Banque");
     fiche.FormActivate(dir.path());
     EXPECT_EQ(fiche.ChartLines().toStringList(), written);
-    for (void (TFiche::*open)() : {&TFiche::VoirPlc, &TFiche::GrandLivre, &TFiche::ResAnnuel}) {
-        ModalWatcher watcher;
-        (fiche.*open)();
-        EXPECT_TRUE(watcher.fired());
-    }
+    for (void (TFiche::*open)() : {&TFiche::VoirPlc, &TFiche::GrandLivre, &TFiche::ResAnnuel})
+        whileOpen([&] { (fiche.*open)(); });
     fiche.Tresorerie();
     EXPECT_EQ(dialogs().texts("message"), QStringList{"Enregistrez d'abord le fichier des adhérents."});
 }
