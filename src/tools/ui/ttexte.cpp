@@ -9,7 +9,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMouseEvent>
@@ -447,14 +446,8 @@ void TTexte::rulerMouseUp(QWidget *marker)
 
 bool TTexte::FormCloseQuery()
 {
-    if (!RichEdit1->document()->isModified())
-        return true;
-    const QString question = QStringLiteral("Enregistrer changements dans %1 ?").arg(QFileInfo(m_fileName).fileName());
-    switch (Dialogs::current().yesNoCancel(question)) {
-    case Dialogs::Yes: return SpeedButton2Click() && !RichEdit1->document()->isModified();
-    case Dialogs::No: return true;
-    default: return false;
-    }
+    return !RichEdit1->document()->isModified()
+           || Dialogs::current().askToSave(m_fileName, [this] { return SpeedButton2Click(); });
 }
 
 void TTexte::reject()
@@ -508,18 +501,10 @@ bool TTexte::SpeedButton2Click()
     QTextDocument *doc = RichEdit1->document();
     if (!doc->isModified())
         return true;
-    const QString name = Dialogs::current().saveFile(kFilter, kSuffix, m_fileName);
+    const QString name =
+        Dialogs::current().writeChosenFile(kFilter, kSuffix, m_fileName, RtfWriter::write(*doc, m_page), m_fileName);
     if (name.isEmpty())
         return false;
-    const bool own = !m_fileName.isEmpty()
-                     && QFileInfo(name).absoluteFilePath() == QFileInfo(m_fileName).absoluteFilePath();
-    if (!own && TextFile::exists(name) && !Dialogs::current().okCancel(QStringLiteral("Ce fichier existe déjà")))
-        return false;
-    QString error;
-    if (!TextFile::writeBytes(name, RtfWriter::write(*doc, m_page), &error)) {
-        Dialogs::current().error(error);
-        return false;
-    }
     m_fileName = name;
     doc->setModified(false);
     return true;

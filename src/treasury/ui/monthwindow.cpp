@@ -172,5 +172,6 @@ bool MonthWindow::pageKey(QEvent *event)
 
 bool MonthWindow::saveCsv(const std::vector<JournalRow> &rows, const QString &suggestedName)
 {
-    return Dialogs::current().writeChosenFile(Csv::filter(), Csv::suffix(), suggestedName, CsvExport::bytes(rows));
+    const QByteArray bytes = CsvExport::bytes(rows);
+    return !Dialogs::current().writeChosenFile(Csv::filter(), Csv::suffix(), suggestedName, bytes).isEmpty();
 }
