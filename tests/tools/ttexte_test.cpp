@@ -2,6 +2,7 @@
 // save and close, the ruler, printing, and its opener.
 
 #include "fiche/tfiche.h"
+#include "support/blocks.h"
 #include "support/fakedialogs.h"
 #include "support/fakeprinter.h"
 #include "support/modal.h"
@@ -152,11 +153,7 @@ TEST_F(TTexteTest, SavingAskingAndOpening)
     dialogs().yesNoCancelAnswers = {Dialogs::Cancel, Dialogs::No};
     click("SpeedButton13");
     EXPECT_TRUE(dialogs().texts("open").isEmpty());
-    QFile picture(path("image.rtf"));
-    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
-    picture.write("{\\rtf1 avant{\\pict\\pngblip 0011}apr\\'e8s\\par}");
-    picture.close();
-    dialogs().openAnswers = {path("image.rtf")};
+    dialogs().openAnswers = {writeFile(path("image.rtf"), "{\\rtf1 avant{\\pict\\pngblip 0011}apr\\'e8s\\par}")};
     click("SpeedButton13");
     EXPECT_EQ(edit()->toPlainText(), "avantaprès");
     EXPECT_EQ(texte->fileName(), path("image.rtf"));
@@ -201,6 +198,30 @@ TEST_F(TTexteTest, RulerMarkers)
     QTest::mouseRelease(left, Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_EQ(indents().first + indents().left, 0);
     EXPECT_EQ(indents().first, 54);
+}
+
+TEST_F(TTexteTest, TheGutterAndTheMarkersFollowTheSizeAndTheDocument)
+{
+    const auto gutter = [this] { return edit()->viewport()->x() - edit()->frameWidth(); };
+    auto *ruler = control<QWidget>("Ruler");
+    auto *right = control<QWidget>("RightInd");
+    const auto rightMark = [&] {
+        return LetterRuler::marks(Letter::indentsOf(edit()->textCursor().block()), ruler->width()).right;
+    };
+    EXPECT_EQ(gutter(), LetterRuler::kGutter);
+    const int wide = right->x();
+    EXPECT_EQ(wide, rightMark());
+
+    texte->resize(600, 400);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(gutter(), LetterRuler::kGutter);
+    EXPECT_LT(right->x(), wide);
+    EXPECT_EQ(right->x(), rightMark());
+
+    dialogs().openAnswers = {writeFile(path("lettre.rtf"), "{\\rtf1 Madame,\\par}")};
+    click("SpeedButton13");
+    EXPECT_EQ(edit()->toPlainText(), "Madame,");
+    EXPECT_EQ(gutter(), LetterRuler::kGutter);
 }
 
 TEST_F(TTexteTest, PrintsPageByPage)

@@ -120,6 +120,8 @@ TEST_F(ToolWindowsTest, HelpOpensOnContentsIndexOrHowToUse)
         EXPECT_TRUE(help->browser()->toPlainText().contains("Utiliser l'aide"));
         help->browser()->anchorClicked(QUrl("page:menu-outils"));
         EXPECT_EQ(help->shownPage(), "menu-outils");
+        help->browser()->backward();
+        EXPECT_EQ(help->shownPage(), "aide");
     });
 }
 

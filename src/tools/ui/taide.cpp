@@ -109,9 +109,6 @@ TAide::TAide(Start start, QWidget *parent) : QDialog(parent)
         if (!id.isEmpty())
             showPage(id);
     });
-    connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
-        m_shown = Help::pageOfLink(url.toString());
-    });
     auto openPage = [this](QListWidgetItem *item) {
         if (item)
             showPage(item->data(kPageRole).toStringList().value(0));
@@ -150,7 +147,12 @@ void TAide::showPage(const QString &id)
     if (!Help::page(id))
         return;
     m_browser->setSource(QUrl(QStringLiteral("page:") + id), QTextDocument::HtmlResource);
-    m_shown = id;
+}
+
+QString TAide::shownPage() const
+{
+    // Back and forward change the page without passing through showPage.
+    return Help::pageOfLink(m_browser->source().toString());
 }
 
 void TAide::filterIndex(const QString &typed)

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTextBlock>
@@ -30,12 +31,15 @@ const QString kSuffix = QStringLiteral("rtf");
 constexpr int kRulerHeight = 32;
 constexpr int kMarkerHeight = 10;
 
-// The editor, with its gutter on either side of the text.
+// The editor, with its gutter on either side of the text. The gutter is the
+// editor's own margin: it stays whatever the size and the document shown.
 class LetterEdit : public QTextEdit
 {
 public:
-    using QTextEdit::QTextEdit;
-    void setGutter(int px) { setViewportMargins(px, 0, px, 0); }
+    explicit LetterEdit(QWidget *parent) : QTextEdit(parent)
+    {
+        setViewportMargins(LetterRuler::kGutter, 0, LetterRuler::kGutter, 0);
+    }
 };
 
 // A ruler marker: a small triangle pointing down (first line) or up.
@@ -81,18 +85,6 @@ protected:
 
 private:
     const QTextEdit *m_edit;
-};
-
-// Sets the flag for the duration of a scope, and puts it back even on failure.
-class Updating
-{
-public:
-    explicit Updating(bool &flag) : m_flag(flag), m_was(flag) { m_flag = true; }
-    ~Updating() { m_flag = m_was; }
-
-private:
-    bool &m_flag;
-    bool m_was;
 };
 
 } // namespace
@@ -300,31 +292,18 @@ void TTexte::Setsoc(const QString &line1, const QString &line2, const QString &l
 
 void TTexte::adopt(QTextDocument *doc)
 {
-    // The gutter is the editor's own margin, not the document's.
+    // The gutter is the editor's margin, not the document's.
     doc->setDocumentMargin(0);
     doc->setUndoRedoEnabled(false);
     doc->setUndoRedoEnabled(true);
     doc->setModified(false);
     RichEdit1->setDocument(doc);
-    SetEditRect();
     SelectionChange();
-}
-
-void TTexte::SetEditRect()
-{
-    static_cast<LetterEdit *>(RichEdit1)->setGutter(LetterRuler::kGutter);
 }
 
 void TTexte::RulerResize()
 {
     RulerLine->resize(Ruler->width() - 2 * RulerLine->x(), RulerLine->height());
-}
-
-void TTexte::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    SetEditRect();
-    SelectionChange();
 }
 
 QTextCharFormat TTexte::CurrText() const
@@ -349,7 +328,7 @@ void TTexte::SelectionChange()
 {
     if (!RichEdit1 || !SpeedButton12)
         return;
-    Updating updating(m_updating);
+    const QScopedValueRollback<bool> updating(m_updating, true);
     const QTextCursor cursor = RichEdit1->textCursor();
     const QTextBlock block = cursor.block();
     const LetterRuler::Marks m = LetterRuler::marks(Letter::indentsOf(block), Ruler->width());
