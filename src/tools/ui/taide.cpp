@@ -1,7 +1,7 @@
 #include "tools/ui/taide.h"
 
+#include "print/ui/windowparts.h"
 #include "tools/help.h"
-#include "tools/ui/toolui.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -48,10 +48,10 @@ TAide::TAide(Start start, QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *back = ToolUi::button(this, QStringLiteral("Précédent"), QStringLiteral("BackButton"));
-    QPushButton *forward = ToolUi::button(this, QStringLiteral("Suivant"), QStringLiteral("ForwardButton"));
-    QPushButton *home = ToolUi::button(this, QStringLiteral("Sommaire"), QStringLiteral("ContentsButton"));
-    QPushButton *close = ToolUi::button(this, QStringLiteral("Fermer"), QStringLiteral("CloseButton"));
+    QPushButton *back = WindowParts::button(this, QStringLiteral("Précédent"), QStringLiteral("BackButton"));
+    QPushButton *forward = WindowParts::button(this, QStringLiteral("Suivant"), QStringLiteral("ForwardButton"));
+    QPushButton *home = WindowParts::button(this, QStringLiteral("Sommaire"), QStringLiteral("ContentsButton"));
+    QPushButton *close = WindowParts::button(this, QStringLiteral("Fermer"), QStringLiteral("CloseButton"));
     for (QPushButton *b : {back, forward, home, close})
         buttons->addWidget(b);
     buttons->addStretch(1);

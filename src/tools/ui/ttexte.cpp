@@ -3,6 +3,7 @@
 #include "core/dialogs.h"
 #include "core/textfile.h"
 #include "print/printing.h"
+#include "print/ui/windowparts.h"
 #include "tools/letterprint.h"
 #include "tools/rtfreader.h"
 #include "tools/rtfwriter.h"
@@ -198,10 +199,8 @@ void TTexte::buildToolBar()
     SpeedButton9->setChecked(true);
     SpeedButton12 = toolButton("SpeedButton12", QStringLiteral("Puces"), QStringLiteral("•"), true);
     bar->addStretch(1);
-    Button1 = new QPushButton(QStringLiteral("Fermer"), Panel1);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = WindowParts::button(Panel1, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     Button1->setFixedWidth(75);
-    Button1->setAutoDefault(false);
     bar->addWidget(Button1);
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TTexte::SpeedButton1Click);
