@@ -233,7 +233,6 @@ TEST_F(TreasuryWindows, TreasuryPlanEditsRecalculatesChangesYearAndSaves)
     EXPECT_EQ(g->item(1, 1)->text(), "");
     click(w.findChild<QToolButton *>("SpeedButton3"));
     EXPECT_EQ(w.totalLabel(TreasuryPlan::Expenses, 1)->text(), "120");
-    EXPECT_EQ(w.totalLabel(TreasuryPlan::Receipts, 12)->objectName(), "Label27");
     QTest::keyClick(g, Qt::Key_PageUp);
     EXPECT_EQ(w.plan().year(), 2025);
     EXPECT_EQ(g->item(0, 1)->text(), "");
@@ -260,7 +259,6 @@ TEST_F(TreasuryWindows, ResultChartEditorAndAccountList)
     EXPECT_EQ(r.captionLabel()->text(), "Résultat 2026");
     EXPECT_EQ(r.grid()->item(1, 0)->text(), "Achats");
     EXPECT_EQ(r.grid()->item(1, 1)->text(), "5,00");
-    EXPECT_EQ(r.grid()->rowCount(), 64);
     click(r.findChild<QPushButton *>("Button2"));
     EXPECT_EQ(r.captionLabel()->text(), "Résultat 2025");
     click(r.findChild<QPushButton *>("Button4"));
