@@ -4,7 +4,6 @@
 #include "store/recordstore.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 
@@ -50,12 +49,6 @@ QString FrameRules::memberFileName(const QString &chosen)
     if (chosen.isEmpty() || isMemberFile(chosen))
         return chosen;
     return RecordStore::withExtension(chosen, memberSuffix());
-}
-
-QString FrameRules::saveQuestion(const QString &currentFile)
-{
-    return QStringLiteral("Enregistrer changements dans ") + QFileInfo(currentFile).fileName()
-           + QStringLiteral(" ?");
 }
 
 QString FrameRules::readOnlyTitle(const QString &caption)

@@ -30,7 +30,6 @@ bool isMemberFile(const QString &name);
 // (any letter case) is kept, so that the file that was opened is the one
 // written again; any other extension of the file name is replaced by ".adh".
 QString memberFileName(const QString &chosen);
-QString saveQuestion(const QString &currentFile);
 // The frame's title while a store opened read-only is shown: "Velmora -
 // [club.adh] (lecture seule)".
 QString readOnlyTitle(const QString &caption);

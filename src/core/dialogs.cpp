@@ -2,6 +2,8 @@
 
 #include "core/textfile.h"
 
+#include <QFileInfo>
+
 namespace {
 
 // Used before anything is installed: answers as a cautious user would.
@@ -49,27 +51,41 @@ void Dialogs::install(Dialogs *dialogs)
     g_current = dialogs ? dialogs : &g_silent;
 }
 
-QString Dialogs::fileToWrite(const QString &filter, const QString &defaultSuffix, const QString &initialName)
+QString Dialogs::fileToWrite(const QString &filter, const QString &defaultSuffix, const QString &initialName,
+                             const QString &ownFile)
 {
     const QString path = saveFile(filter, defaultSuffix, initialName);
     if (path.isEmpty())
         return QString();
-    // The save dialogs here do not confirm a replacement themselves.
-    if (TextFile::exists(path) && !okCancel(QStringLiteral("Ce fichier existe déjà")))
+    // The save dialogs here do not confirm a replacement themselves; saving a
+    // document over its own file is no replacement.
+    const bool own =
+        !ownFile.isEmpty() && QFileInfo(path).absoluteFilePath() == QFileInfo(ownFile).absoluteFilePath();
+    if (!own && TextFile::exists(path) && !okCancel(QStringLiteral("Ce fichier existe déjà")))
         return QString();
     return path;
 }
 
-bool Dialogs::writeChosenFile(const QString &filter, const QString &defaultSuffix, const QString &initialName,
-                              const QByteArray &bytes)
+QString Dialogs::writeChosenFile(const QString &filter, const QString &defaultSuffix, const QString &initialName,
+                                 const QByteArray &bytes, const QString &ownFile)
 {
-    const QString path = fileToWrite(filter, defaultSuffix, initialName);
+    const QString path = fileToWrite(filter, defaultSuffix, initialName, ownFile);
     if (path.isEmpty())
-        return false;
+        return QString();
     QString error;
     if (!TextFile::writeBytes(path, bytes, &error)) {
         this->error(error);
-        return false;
+        return QString();
     }
-    return true;
+    return path;
+}
+
+bool Dialogs::askToSave(const QString &file, const std::function<bool()> &save)
+{
+    switch (yesNoCancel(QStringLiteral("Enregistrer changements dans %1 ?").arg(QFileInfo(file).fileName()))) {
+    case Yes: return save();
+    case No: return true;
+    case Cancel: break;
+    }
+    return false;
 }

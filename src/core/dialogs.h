@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QFont;
 
 class Dialogs
@@ -44,12 +46,17 @@ public:
     virtual bool printerSetup();
 
     // The save dialog, then "Ce fichier existe déjà" (OK/Cancel) when the chosen
-    // file exists; empty when either was cancelled.
-    QString fileToWrite(const QString &filter, const QString &defaultSuffix, const QString &initialName);
+    // file exists and is not ownFile, the file the document was read from or
+    // last saved to; empty when either was cancelled.
+    QString fileToWrite(const QString &filter, const QString &defaultSuffix, const QString &initialName,
+                        const QString &ownFile = QString());
     // fileToWrite, then the bytes written there atomically; a write that fails
-    // is told. False when cancelled or not written.
-    bool writeChosenFile(const QString &filter, const QString &defaultSuffix, const QString &initialName,
-                         const QByteArray &bytes);
+    // is told. The file written; empty when cancelled or not written.
+    QString writeChosenFile(const QString &filter, const QString &defaultSuffix, const QString &initialName,
+                            const QByteArray &bytes, const QString &ownFile = QString());
+    // "Enregistrer changements dans <file's name> ?" with Yes, No and Cancel;
+    // Yes runs save. True when the caller may go on: saved, or not to be.
+    bool askToSave(const QString &file, const std::function<bool()> &save);
 
     // The installed dialogs; the program and each test install their own.
     static Dialogs &current();

@@ -38,13 +38,6 @@ void writeMembers(const QString &file, const QStringList &names)
     ASSERT_TRUE(TextFile::writeLines(file, lines));
 }
 
-QStringList fileLines(const QString &file)
-{
-    QStringList lines;
-    TextFile::readLines(file, &lines);
-    return lines;
-}
-
 QStringList memberNames(const QString &file)
 {
     const QStringList lines = fileLines(file);

@@ -37,6 +37,5 @@ private:
 
 // A member file holding one member per name, numbered from 0.
 void writeMembers(const QString &file, const QStringList &names);
-QStringList fileLines(const QString &file);
 // The names (position 3) of the member blocks of a file, in file order.
 QStringList memberNames(const QString &file);

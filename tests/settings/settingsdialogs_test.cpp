@@ -36,15 +36,6 @@ void finish(QWidget *w, const QString &how, const QString &field = "Edit1")
         QTest::keyClick(child(w, field), how == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
 }
 
-// Runs an opener while the action answers its dialog.
-bool answered(const std::function<void(QWidget *)> &action, const std::function<bool()> &open)
-{
-    ModalWatcher watcher(action);
-    const bool result = open();
-    EXPECT_TRUE(watcher.fired());
-    return result;
-}
-
 void pick(TCombo &c, int row)
 {
     QListWidget *list = c.list();
@@ -69,19 +60,17 @@ TEST_F(SettingsDialogsTest, SocieteReplacesTheHeaderOnlyWhenConfirmedWithAFirstL
     for (const auto &[first, how, replaced] : cases) {
         QStringList header = old;
         QStringList captions;
-        EXPECT_EQ(answered(
-                      [&](QWidget *w) {
-                          auto *title = child<QLabel>(w, "titleLabel");
-                          captions << w->windowTitle() << title->text() << child<QPushButton>(w, "Button1")->text()
-                                   << child<QPushButton>(w, "Button2")->text();
-                          EXPECT_TRUE(title->font().bold());
-                          child(w, "Edit1")->setText(first);
-                          child(w, "Edit7")->setText("Tél. 01 02");
-                          finish(w, how, "Edit7");
-                      },
-                      [&] { return openSociete(nullptr, header); }),
-                  replaced)
-            << how;
+        bool result = false;
+        whileOpen([&] { result = openSociete(nullptr, header); }, [&](QWidget *w) {
+            auto *title = child<QLabel>(w, "titleLabel");
+            captions << w->windowTitle() << title->text() << child<QPushButton>(w, "Button1")->text()
+                     << child<QPushButton>(w, "Button2")->text();
+            EXPECT_TRUE(title->font().bold());
+            child(w, "Edit1")->setText(first);
+            child(w, "Edit7")->setText("Tél. 01 02");
+            finish(w, how, "Edit7");
+        });
+        EXPECT_EQ(result, replaced) << how;
         EXPECT_EQ(header, (replaced ? QStringList{"x", "2", "3", "4", "5", "6", "Tél. 01 02"} : old)) << how;
         EXPECT_EQ(captions, (QStringList{"Société", "Lignes constituant l'en-tête de l'association", "Annuler", "OK"}));
     }
@@ -125,19 +114,18 @@ TEST_F(SettingsDialogsTest, BureauShowsItsLinesAndOnlyOkRebuildsThem)
     for (const auto &c : cases) {
         QStringList bureau = c.lines;
         QStringList shown;
-        const bool replaced = answered(
-            [&](QWidget *w) {
-                EXPECT_EQ(w->windowTitle(), "Le Bureau");
-                for (const char *name : {"DateTimePicker1", "DateTimePicker2"}) {
-                    shown << child<QDateEdit>(w, name)->text();
-                    EXPECT_TRUE(child<QDateEdit>(w, name)->calendarPopup());
-                }
-                for (int k = 1; k <= 16; ++k)
-                    shown << child(w, QString("Edit%1").arg(k))->text();
-                child(w, "Edit2")->setText("Autre");
-                finish(w, c.how, "Edit2");
-            },
-            [&] { return openBureau(nullptr, bureau); });
+        bool replaced = false;
+        const QString title = whileOpen([&] { replaced = openBureau(nullptr, bureau); }, [&](QWidget *w) {
+            for (const char *name : {"DateTimePicker1", "DateTimePicker2"}) {
+                shown << child<QDateEdit>(w, name)->text();
+                EXPECT_TRUE(child<QDateEdit>(w, name)->calendarPopup());
+            }
+            for (int k = 1; k <= 16; ++k)
+                shown << child(w, QString("Edit%1").arg(k))->text();
+            child(w, "Edit2")->setText("Autre");
+            finish(w, c.how, "Edit2");
+        });
+        EXPECT_EQ(title, "Le Bureau");
         EXPECT_EQ(shown, c.shown) << c.how;
         EXPECT_EQ(replaced, !c.kept.isEmpty()) << c.how;
         EXPECT_EQ(bureau, c.kept.isEmpty() ? c.lines : c.kept) << c.how;

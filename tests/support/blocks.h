@@ -2,6 +2,7 @@
 // Record blocks and store files as the tests write and read them.
 
 #include "core/recordlist.h"
+#include "core/textfile.h"
 #include "store/recordstore.h"
 #include "support/fakedialogs.h"
 
@@ -13,13 +14,6 @@
 #include <QTemporaryDir>
 
 #include <map>
-#include <ostream>
-
-// Readable failures.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 using Fields = std::map<int, QString>; // block position -> text
 
@@ -95,6 +89,15 @@ inline QByteArray readFile(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+}
+
+// The lines of a file the code under test wrote; a file that cannot be read
+// fails the test.
+inline QStringList fileLines(const QString &path)
+{
+    QStringList lines;
+    EXPECT_TRUE(TextFile::readLines(path, &lines)) << path.toStdString();
+    return lines;
 }
 
 // Writes the bytes, making the folders on the way; returns the path.

@@ -12,6 +12,13 @@
 #include <QStringList>
 
 #include <deque>
+#include <ostream>
+
+// Readable failures.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 class FakeDialogs : public Dialogs
 {

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <gtest/gtest.h>
+
 ModalWatcher::ModalWatcher(std::function<void(QWidget *)> action) : m_action(std::move(action))
 {
     // The timer dies with the watcher: a watcher that never fired cannot
@@ -23,4 +25,17 @@ void ModalWatcher::poll()
         m_action(modal);
     else
         modal->close();
+}
+
+QString whileOpen(const std::function<void()> &open, const std::function<void(QWidget *)> &action)
+{
+    ModalWatcher watcher([action](QWidget *w) {
+        if (action)
+            action(w);
+        if (w->isVisible())
+            w->close();
+    });
+    open();
+    EXPECT_TRUE(watcher.fired());
+    return watcher.seenTitle();
 }

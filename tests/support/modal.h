@@ -23,3 +23,8 @@ private:
     bool m_fired = false;
     QTimer m_timer;
 };
+
+// Runs `open`, which shows a modal window, while `action` works on that
+// window; the window is closed after it, unless the action closed it. A window
+// that never showed fails the test. The window's title.
+QString whileOpen(const std::function<void()> &open, const std::function<void(QWidget *)> &action = {});

@@ -71,18 +71,6 @@ protected:
         SystemClock::install(nullptr);
         VelmoraTest::TearDown();
     }
-    // Runs what opens a modal window while `action` works on it, then closes it.
-    static QString whileOpen(const std::function<void()> &open, const std::function<void(QWidget *)> &action = {})
-    {
-        ModalWatcher watcher([action](QWidget *w) {
-            if (action)
-                action(w);
-            w->close();
-        });
-        open();
-        EXPECT_TRUE(watcher.fired());
-        return watcher.seenTitle();
-    }
     static void key(QWidget *w, Qt::Key k) { QTest::keyClick(w, k); }
 
     FakeSystemClock clock;
@@ -132,6 +120,8 @@ TEST_F(ToolWindowsTest, HelpOpensOnContentsIndexOrHowToUse)
         EXPECT_TRUE(help->browser()->toPlainText().contains("Utiliser l'aide"));
         help->browser()->anchorClicked(QUrl("page:menu-outils"));
         EXPECT_EQ(help->shownPage(), "menu-outils");
+        help->browser()->backward();
+        EXPECT_EQ(help->shownPage(), "aide");
     });
 }
 

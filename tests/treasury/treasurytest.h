@@ -7,13 +7,6 @@
 
 #include <QStringList>
 
-#include <ostream>
-
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 // The six lines of a stored row, or the five of a pending entry (row 999).
 inline QStringList entryLines(const QString &key, int row, const QStringList &cells)
 {

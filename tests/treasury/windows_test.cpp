@@ -233,7 +233,6 @@ TEST_F(TreasuryWindows, TreasuryPlanEditsRecalculatesChangesYearAndSaves)
     EXPECT_EQ(g->item(1, 1)->text(), "");
     click(w.findChild<QToolButton *>("SpeedButton3"));
     EXPECT_EQ(w.totalLabel(TreasuryPlan::Expenses, 1)->text(), "120");
-    EXPECT_EQ(w.totalLabel(TreasuryPlan::Receipts, 12)->objectName(), "Label27");
     QTest::keyClick(g, Qt::Key_PageUp);
     EXPECT_EQ(w.plan().year(), 2025);
     EXPECT_EQ(g->item(0, 1)->text(), "");
@@ -246,11 +245,9 @@ TEST_F(TreasuryWindows, TreasuryPlanEditsRecalculatesChangesYearAndSaves)
 
     // A plan that cannot be written is named to the user.
     ASSERT_TRUE(QDir(dir.path()).mkdir("bloque.pdt"));
-    ModalWatcher watcher([](QWidget *t) {
+    whileOpen([&] { EXPECT_FALSE(openTreso(nullptr, dir.filePath("bloque.adh"))); }, [](QWidget *t) {
         static_cast<TTreso *>(t)->grid(TreasuryPlan::Receipts)->item(0, 0)->setText("Dons");
-        t->close();
     });
-    EXPECT_FALSE(openTreso(nullptr, dir.filePath("bloque.adh")));
     EXPECT_EQ(dialogs().texts("error"), QStringList{"Impossible d'écrire le fichier bloque.pdt."});
 }
 
@@ -262,7 +259,6 @@ TEST_F(TreasuryWindows, ResultChartEditorAndAccountList)
     EXPECT_EQ(r.captionLabel()->text(), "Résultat 2026");
     EXPECT_EQ(r.grid()->item(1, 0)->text(), "Achats");
     EXPECT_EQ(r.grid()->item(1, 1)->text(), "5,00");
-    EXPECT_EQ(r.grid()->rowCount(), 64);
     click(r.findChild<QPushButton *>("Button2"));
     EXPECT_EQ(r.captionLabel()->text(), "Résultat 2025");
     click(r.findChild<QPushButton *>("Button4"));
@@ -301,31 +297,18 @@ TEST_F(TreasuryWindows, RecordWindowOpenersHandBackTheJournalAndKeepTheChart)
     TFiche fiche;
     fiche.store().JournalLines = journal;
     fiche.store().markSaved();
-    {
-        ModalWatcher watcher;
-        fiche.Saisie();
-        EXPECT_EQ(watcher.seenTitle(), "Journal");
-    }
+    EXPECT_EQ(whileOpen([&] { fiche.Saisie(); }), "Journal");
     EXPECT_TRUE(fiche.TestModif());
     EXPECT_EQ(fiche.store().JournalLines, journal);
-    {
-        ModalWatcher watcher([](QWidget *w) {
-            static_cast<TPlan *>(w)->addStarter();
-            w->close();
-        });
-        fiche.Plc(dir.path());
-    }
+    whileOpen([&] { fiche.Plc(dir.path()); }, [](QWidget *w) { static_cast<TPlan *>(w)->addStarter(); });
     QStringList written;
     ASSERT_TRUE(TextFile::readLines(dir.filePath("Velmora.plc"), &written));
     EXPECT_EQ(written, fiche.ChartLines().toStringList());
     EXPECT_EQ(written.first(), "51200  Banque");
     fiche.FormActivate(dir.path());
     EXPECT_EQ(fiche.ChartLines().toStringList(), written);
-    for (void (TFiche::*open)() : {&TFiche::VoirPlc, &TFiche::GrandLivre, &TFiche::ResAnnuel}) {
-        ModalWatcher watcher;
-        (fiche.*open)();
-        EXPECT_TRUE(watcher.fired());
-    }
+    for (void (TFiche::*open)() : {&TFiche::VoirPlc, &TFiche::GrandLivre, &TFiche::ResAnnuel})
+        whileOpen([&] { (fiche.*open)(); });
     fiche.Tresorerie();
     EXPECT_EQ(dialogs().texts("message"), QStringList{"Enregistrez d'abord le fichier des adhérents."});
 }

@@ -485,14 +485,7 @@ void TMainForm::runGuarded(const std::function<void()> &command)
 
 bool TMainForm::saveQuestion()
 {
-    if (!m_fiche->TestModif())
-        return true;
-    switch (Dialogs::current().yesNoCancel(FrameRules::saveQuestion(CurrentFile))) {
-    case Dialogs::Yes: return SaveItemClick();
-    case Dialogs::No: return true;
-    case Dialogs::Cancel: break;
-    }
-    return false;
+    return !m_fiche->TestModif() || Dialogs::current().askToSave(CurrentFile, [this] { return SaveItemClick(); });
 }
 
 void TMainForm::Nouveau1Click()

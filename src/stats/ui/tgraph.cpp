@@ -1,5 +1,7 @@
 #include "stats/ui/tgraph.h"
 
+#include "print/ui/windowparts.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -38,9 +40,7 @@ TGraph::TGraph(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Graphique"));
 
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameShape(QFrame::StyledPanel);
+    QFrame *panel = WindowParts::panel(this, QStringLiteral("Panel1"));
     panel->setFixedHeight(kPanelHeight);
     auto *close = new QPushButton(QStringLiteral("Fermer"), panel);
     close->setObjectName(QStringLiteral("Button1"));

@@ -3,6 +3,7 @@
 #include "core/csv.h"
 #include "core/dialogs.h"
 #include "print/printing.h"
+#include "print/ui/windowparts.h"
 #include "stats/ui/tgraph.h"
 
 #include <QApplication>
@@ -48,16 +49,12 @@ TStatsBase::TStatsBase(const QString &caption, const QString &keyTitle, const QS
 {
     setWindowTitle(caption);
 
-    auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameShape(QFrame::StyledPanel);
+    QFrame *panel = WindowParts::panel(this, QStringLiteral("Panel1"));
     panel->setFixedHeight(kPanelHeight);
     QToolButton *print = toolButton(panel, "SpeedButton8", QStringLiteral("Imprimer"));
     QToolButton *chart = toolButton(panel, "SpeedButton1", QStringLiteral("Graphique"));
     QToolButton *exportButton = toolButton(panel, "SpeedButton2", QStringLiteral("Exporter"));
-    auto *close = new QPushButton(QStringLiteral("Fermer"), panel);
-    close->setObjectName(QStringLiteral("Button1"));
-    close->setAutoDefault(false);
+    QPushButton *close = WindowParts::button(panel, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     connect(print, &QToolButton::clicked, this, &TStatsBase::Imprimer);
     connect(chart, &QToolButton::clicked, this, &TStatsBase::Graphique);
     connect(exportButton, &QToolButton::clicked, this, &TStatsBase::Exporter);

@@ -2,7 +2,7 @@
 
 #include "core/dialogs.h"
 #include "core/money.h"
-#include "tools/ui/toolui.h"
+#include "print/ui/windowparts.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -33,7 +33,7 @@ ScheduleWindow::ScheduleWindow(QWidget *parent, const Layout &layout) : QDialog(
     setWindowTitle(layout.caption);
     auto *outer = new QVBoxLayout(this);
 
-    QFrame *top = ToolUi::panel(this, QStringLiteral("Panel1"));
+    QFrame *top = WindowParts::panel(this, QStringLiteral("Panel1"));
     auto *fields = new QGridLayout(top);
     // Digits and one comma, as amounts and rates are typed.
     const QRegularExpression typed(QStringLiteral("[0-9]{0,12}(,[0-9]{0,6})?"));
@@ -63,7 +63,7 @@ ScheduleWindow::ScheduleWindow(QWidget *parent, const Layout &layout) : QDialog(
     m_compute->setText(QStringLiteral("="));
     m_compute->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
     fields->addWidget(m_compute, 1, 4);
-    QPushButton *close = ToolUi::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
+    QPushButton *close = WindowParts::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     fields->addWidget(close, 1, 5);
     outer->addWidget(top);
 

@@ -1,7 +1,7 @@
 #include "tools/ui/taide.h"
 
+#include "print/ui/windowparts.h"
 #include "tools/help.h"
-#include "tools/ui/toolui.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -48,10 +48,10 @@ TAide::TAide(Start start, QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *back = ToolUi::button(this, QStringLiteral("Précédent"), QStringLiteral("BackButton"));
-    QPushButton *forward = ToolUi::button(this, QStringLiteral("Suivant"), QStringLiteral("ForwardButton"));
-    QPushButton *home = ToolUi::button(this, QStringLiteral("Sommaire"), QStringLiteral("ContentsButton"));
-    QPushButton *close = ToolUi::button(this, QStringLiteral("Fermer"), QStringLiteral("CloseButton"));
+    QPushButton *back = WindowParts::button(this, QStringLiteral("Précédent"), QStringLiteral("BackButton"));
+    QPushButton *forward = WindowParts::button(this, QStringLiteral("Suivant"), QStringLiteral("ForwardButton"));
+    QPushButton *home = WindowParts::button(this, QStringLiteral("Sommaire"), QStringLiteral("ContentsButton"));
+    QPushButton *close = WindowParts::button(this, QStringLiteral("Fermer"), QStringLiteral("CloseButton"));
     for (QPushButton *b : {back, forward, home, close})
         buttons->addWidget(b);
     buttons->addStretch(1);
@@ -109,9 +109,6 @@ TAide::TAide(Start start, QWidget *parent) : QDialog(parent)
         if (!id.isEmpty())
             showPage(id);
     });
-    connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl &url) {
-        m_shown = Help::pageOfLink(url.toString());
-    });
     auto openPage = [this](QListWidgetItem *item) {
         if (item)
             showPage(item->data(kPageRole).toStringList().value(0));
@@ -150,7 +147,12 @@ void TAide::showPage(const QString &id)
     if (!Help::page(id))
         return;
     m_browser->setSource(QUrl(QStringLiteral("page:") + id), QTextDocument::HtmlResource);
-    m_shown = id;
+}
+
+QString TAide::shownPage() const
+{
+    // Back and forward change the page without passing through showPage.
+    return Help::pageOfLink(m_browser->source().toString());
 }
 
 void TAide::filterIndex(const QString &typed)

@@ -19,7 +19,7 @@ public:
     explicit TAide(Start start, QWidget *parent = nullptr);
 
     // The page shown, by its name.
-    QString shownPage() const { return m_shown; }
+    QString shownPage() const;
     void showPage(const QString &id);
 
     QTabWidget *tabs() const { return m_tabs; }
@@ -46,5 +46,4 @@ private:
     QLineEdit *m_searchEdit = nullptr;
     QListWidget *m_searchList = nullptr;
     QTextBrowser *m_browser = nullptr;
-    QString m_shown;
 };

@@ -1,9 +1,9 @@
 #include "tools/ui/tblocnotes.h"
 
 #include "print/printing.h"
+#include "print/ui/windowparts.h"
 #include "tools/notepad.h"
 #include "tools/textclean.h"
-#include "tools/ui/toolui.h"
 
 #include <QFrame>
 #include <QInputMethodEvent>
@@ -52,11 +52,11 @@ TBlocnotes::TBlocnotes(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    QFrame *top = ToolUi::panel(this, QStringLiteral("Panel1"));
+    QFrame *top = WindowParts::panel(this, QStringLiteral("Panel1"));
     top->setFixedHeight(40);
-    m_print = ToolUi::button(top, QStringLiteral("Imprimer"), QStringLiteral("SpeedButton9"));
+    m_print = WindowParts::button(top, QStringLiteral("Imprimer"), QStringLiteral("SpeedButton9"));
     m_print->move(8, 6);
-    m_close = ToolUi::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
+    m_close = WindowParts::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     layout->addWidget(top);
 
     m_memo = new NoteEdit(this);

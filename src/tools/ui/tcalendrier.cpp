@@ -1,6 +1,7 @@
 #include "tools/ui/tcalendrier.h"
 
 #include "core/clock.h"
+#include "print/ui/windowparts.h"
 #include "tools/calendarmath.h"
 #include "tools/ui/toolui.h"
 
@@ -20,7 +21,7 @@ TCalendrier::TCalendrier(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Calendrier"));
     auto *layout = new QVBoxLayout(this);
 
-    QFrame *top = ToolUi::panel(this, QStringLiteral("Panel1"));
+    QFrame *top = WindowParts::panel(this, QStringLiteral("Panel1"));
     ToolUi::paint(top, ToolUi::teal(), Qt::red);
     auto *row = new QHBoxLayout(top);
     m_title = new QLabel(top);
@@ -33,7 +34,7 @@ TCalendrier::TCalendrier(QWidget *parent) : QDialog(parent)
     previous->setObjectName(QStringLiteral("BitBtn1"));
     auto *next = new QPushButton(style()->standardIcon(QStyle::SP_ArrowRight), QStringLiteral("Mois"), top);
     next->setObjectName(QStringLiteral("BitBtn2"));
-    QPushButton *close = ToolUi::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
+    QPushButton *close = WindowParts::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     row->addWidget(m_title, 1);
     row->addWidget(previous);
     row->addWidget(next);
@@ -85,13 +86,13 @@ void TCalendrier::BitBtn2Click()
 
 bool TCalendrier::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent *>(event)->key()) {
-        case Qt::Key_PageDown: BitBtn2Click(); return true;
-        case Qt::Key_PageUp: BitBtn1Click(); return true;
-        case Qt::Key_Escape: accept(); return true;
-        default: break;
-        }
+    if (const int step = WindowParts::pageStep(event)) {
+        step > 0 ? BitBtn2Click() : BitBtn1Click();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+        accept();
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

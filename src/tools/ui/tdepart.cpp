@@ -1,7 +1,7 @@
 #include "tools/ui/tdepart.h"
 
+#include "print/ui/windowparts.h"
 #include "stats/departements.h"
-#include "tools/ui/toolui.h"
 
 #include <QKeyEvent>
 #include <QListWidget>
@@ -18,7 +18,7 @@ TDepart::TDepart(QWidget *parent) : QDialog(parent)
     m_list->addItems(Departements::entries());
     m_list->setCurrentRow(0);
     layout->addWidget(m_list, 1);
-    QPushButton *close = ToolUi::button(this, QStringLiteral("Fermer"), QStringLiteral("Button1"));
+    QPushButton *close = WindowParts::button(this, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     layout->addWidget(close);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     installEventFilter(this);

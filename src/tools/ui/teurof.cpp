@@ -1,5 +1,6 @@
 #include "tools/ui/teurof.h"
 
+#include "print/ui/windowparts.h"
 #include "tools/ui/toolui.h"
 
 #include <QGridLayout>
@@ -25,7 +26,7 @@ TEurof::TEurof(QWidget *parent) : QDialog(parent)
 
     auto *keys = new QGridLayout;
     for (int d = 0; d <= 9; ++d) {
-        QPushButton *b = ToolUi::button(this, QString::number(d), QStringLiteral("Button%1").arg(d));
+        QPushButton *b = WindowParts::button(this, QString::number(d), QStringLiteral("Button%1").arg(d));
         const QChar c(u'0' + d);
         connect(b, &QPushButton::clicked, this, [this, c] {
             m_converter.button(c);
@@ -36,16 +37,16 @@ TEurof::TEurof(QWidget *parent) : QDialog(parent)
         else
             keys->addWidget(b, 2 - (d - 1) / 3, (d - 1) % 3);
     }
-    QPushButton *comma = ToolUi::button(this, QStringLiteral(","), QStringLiteral("Button12"));
+    QPushButton *comma = WindowParts::button(this, QStringLiteral(","), QStringLiteral("Button12"));
     connect(comma, &QPushButton::clicked, this, [this] {
         m_converter.button(QLatin1Char(','));
         refresh();
     });
     keys->addWidget(comma, 3, 1);
-    m_equals = ToolUi::button(this, QStringLiteral("="), QStringLiteral("Button11"));
+    m_equals = WindowParts::button(this, QStringLiteral("="), QStringLiteral("Button11"));
     connect(m_equals, &QPushButton::clicked, this, [this] { FormKeyPress(QChar(13)); });
     keys->addWidget(m_equals, 3, 2);
-    QPushButton *close = ToolUi::button(this, QStringLiteral("Fermer"), QStringLiteral("Button10"));
+    QPushButton *close = WindowParts::button(this, QStringLiteral("Fermer"), QStringLiteral("Button10"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     keys->addWidget(close, 4, 0, 1, 3);
     layout->addLayout(keys);

@@ -3,13 +3,14 @@
 #include "core/clock.h"
 #include "core/cp1252validator.h"
 #include "core/formats.h"
+#include "print/ui/windowparts.h"
 #include "tools/ui/toolui.h"
 
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,7 +95,7 @@ TFicheMsg::TFicheMsg(QWidget *parent) : QDialog(parent)
     const char *const captions[] = {"Fermer", "<", ">", "+", "-"};
     std::array<QPushButton *, 5> b{};
     for (int i = 0; i < 5; ++i) {
-        b[size_t(i)] = ToolUi::button(this, QString::fromLatin1(captions[i]), QStringLiteral("Button%1").arg(i + 1));
+        b[size_t(i)] = WindowParts::button(this, QString::fromLatin1(captions[i]), QStringLiteral("Button%1").arg(i + 1));
         b[size_t(i)]->installEventFilter(this);
         buttons->addWidget(b[size_t(i)]);
     }
@@ -196,12 +197,9 @@ bool TFicheMsg::eventFilter(QObject *watched, QEvent *event)
             Edit5Exit();
         else if (watched == m_fields[5])
             Edit6Exit();
-    } else if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_PageDown || key == Qt::Key_PageUp) {
-            key == Qt::Key_PageDown ? Button3Click() : Button2Click();
-            return true;
-        }
+    } else if (const int step = WindowParts::pageStep(event)) {
+        step > 0 ? Button3Click() : Button2Click();
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

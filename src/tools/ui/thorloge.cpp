@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/formats.h"
+#include "print/ui/windowparts.h"
 #include "tools/ui/toolui.h"
 
 #include <QFrame>
@@ -85,9 +86,9 @@ THorloge::THorloge(QWidget *parent) : QDialog(parent)
     spin->addWidget(up);
     spin->addWidget(down);
     controls->addLayout(spin);
-    m_set = ToolUi::button(panel, QStringLiteral("Set"), QStringLiteral("Button2"));
+    m_set = WindowParts::button(panel, QStringLiteral("Set"), QStringLiteral("Button2"));
     m_set->setCheckable(true);
-    QPushButton *close = ToolUi::button(panel, QStringLiteral("Fermer"), QStringLiteral("Button1"));
+    QPushButton *close = WindowParts::button(panel, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     controls->addWidget(m_set);
     controls->addWidget(close);
     layout->addLayout(controls);

@@ -3,25 +3,8 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 
 namespace ToolUi {
-
-QFrame *panel(QWidget *parent, const QString &name)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameShape(QFrame::StyledPanel);
-    return frame;
-}
-
-QPushButton *button(QWidget *parent, const QString &caption, const QString &name)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
 
 void paint(QWidget *widget, const QColor &background, const QColor &text)
 {

@@ -1,22 +1,18 @@
 #pragma once
-// Pieces the tool windows are built from: panels, buttons that Enter does not
-// click by accident, colours and larger fonts, the calculators' display lines
-// and the character a key press stands for.
+// Pieces the tool windows are built from besides the panels and buttons of
+// print/ui/windowparts.h: colours and larger fonts, the calculators' display
+// lines and the character a key press stands for.
 
 #include <QChar>
 #include <QColor>
 #include <QString>
 
-class QFrame;
 class QKeyEvent;
 class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace ToolUi {
 
-QFrame *panel(QWidget *parent, const QString &name);
-QPushButton *button(QWidget *parent, const QString &caption, const QString &name);
 // The widget's background and text in these colours.
 void paint(QWidget *widget, const QColor &background, const QColor &text);
 // The widget's font made larger by `points`.

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/dialogs.h"
 #include "core/formats.h"
+#include "print/ui/windowparts.h"
 #include "tools/ui/legendpanel.h"
 #include "tools/ui/toolui.h"
 
@@ -10,7 +11,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -31,14 +31,14 @@ TPlanning::TPlanning(QWidget *parent) : QDialog(parent), m_planning(Clock::today
     setWindowTitle(QStringLiteral("Planning"));
     auto *layout = new QVBoxLayout(this);
 
-    QFrame *top = ToolUi::panel(this, QStringLiteral("Panel1"));
+    QFrame *top = WindowParts::panel(this, QStringLiteral("Panel1"));
     auto *row = new QHBoxLayout(top);
     m_caption = new QLabel(top);
     m_caption->setObjectName(QStringLiteral("Panel1Caption"));
     ToolUi::enlarge(m_caption, 4);
-    m_previous = ToolUi::button(top, QStringLiteral("Année précédente"), QStringLiteral("SpeedButton2"));
-    m_next = ToolUi::button(top, QStringLiteral("Année suivante"), QStringLiteral("SpeedButton1"));
-    QPushButton *close = ToolUi::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
+    m_previous = WindowParts::button(top, QStringLiteral("Année précédente"), QStringLiteral("SpeedButton2"));
+    m_next = WindowParts::button(top, QStringLiteral("Année suivante"), QStringLiteral("SpeedButton1"));
+    QPushButton *close = WindowParts::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     row->addWidget(m_caption, 1);
     row->addWidget(m_previous);
     row->addWidget(m_next);
@@ -182,12 +182,9 @@ void TPlanning::rename(int category)
 
 bool TPlanning::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_PageDown || key == Qt::Key_PageUp) {
-            key == Qt::Key_PageDown ? SpeedButton1Click() : SpeedButton2Click();
-            return true;
-        }
+    if (const int step = WindowParts::pageStep(event)) {
+        step > 0 ? SpeedButton1Click() : SpeedButton2Click();
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

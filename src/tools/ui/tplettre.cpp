@@ -1,5 +1,6 @@
 #include "tools/ui/tplettre.h"
 
+#include "print/ui/windowparts.h"
 #include "tools/ui/toolui.h"
 
 #include <QFrame>
@@ -26,9 +27,9 @@ TPLettre::TPLettre(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Pèse-Lettres"));
     auto *layout = new QVBoxLayout(this);
 
-    QFrame *top = ToolUi::panel(this, QStringLiteral("Panel1"));
+    QFrame *top = WindowParts::panel(this, QStringLiteral("Panel1"));
     auto *topRow = new QHBoxLayout(top);
-    QPushButton *close = ToolUi::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
+    QPushButton *close = WindowParts::button(top, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     topRow->addWidget(close);
     topRow->addStretch(1);
     layout->addWidget(top);
@@ -72,7 +73,7 @@ TPLettre::TPLettre(QWidget *parent) : QDialog(parent)
     m_tariffs[0]->setChecked(true);
     body->addWidget(tariffs, row, column);
 
-    QFrame *result = ToolUi::panel(this, QStringLiteral("Panel2"));
+    QFrame *result = WindowParts::panel(this, QStringLiteral("Panel2"));
     auto *resultRow = new QHBoxLayout(result);
     const PostalScale::Display first = PostalScale::initial();
     m_weight = new QLabel(first.weight, result);

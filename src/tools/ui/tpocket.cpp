@@ -1,6 +1,7 @@
 #include "tools/ui/tpocket.h"
 
 #include "core/dialogs.h"
+#include "print/ui/windowparts.h"
 #include "tools/ui/toolui.h"
 
 #include <QGridLayout>
@@ -37,14 +38,14 @@ TPocket::TPocket(QWidget *parent) : QDialog(parent)
     layout->addWidget(m_display);
     auto *keys = new QGridLayout;
     for (const Key &k : kKeys) {
-        QPushButton *b = ToolUi::button(this, QString::fromLatin1(k.caption), QStringLiteral("Button%1").arg(k.component));
+        QPushButton *b = WindowParts::button(this, QString::fromLatin1(k.caption), QStringLiteral("Button%1").arg(k.component));
         const QChar key = QLatin1Char(k.key);
         connect(b, &QPushButton::clicked, this, [this, key] { press(key); });
         b->installEventFilter(this);
         keys->addWidget(b, k.row, k.column);
         m_buttons.insert(key, b);
     }
-    QPushButton *close = ToolUi::button(this, QStringLiteral("Fermer"), QStringLiteral("Button19"));
+    QPushButton *close = WindowParts::button(this, QStringLiteral("Fermer"), QStringLiteral("Button19"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     close->installEventFilter(this);
     keys->addWidget(close, 3, 4);

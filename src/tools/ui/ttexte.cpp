@@ -3,19 +3,20 @@
 #include "core/dialogs.h"
 #include "core/textfile.h"
 #include "print/printing.h"
+#include "print/ui/windowparts.h"
 #include "tools/letterprint.h"
 #include "tools/rtfreader.h"
 #include "tools/rtfwriter.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTextBlock>
@@ -31,12 +32,15 @@ const QString kSuffix = QStringLiteral("rtf");
 constexpr int kRulerHeight = 32;
 constexpr int kMarkerHeight = 10;
 
-// The editor, with its gutter on either side of the text.
+// The editor, with its gutter on either side of the text. The gutter is the
+// editor's own margin: it stays whatever the size and the document shown.
 class LetterEdit : public QTextEdit
 {
 public:
-    using QTextEdit::QTextEdit;
-    void setGutter(int px) { setViewportMargins(px, 0, px, 0); }
+    explicit LetterEdit(QWidget *parent) : QTextEdit(parent)
+    {
+        setViewportMargins(LetterRuler::kGutter, 0, LetterRuler::kGutter, 0);
+    }
 };
 
 // A ruler marker: a small triangle pointing down (first line) or up.
@@ -82,18 +86,6 @@ protected:
 
 private:
     const QTextEdit *m_edit;
-};
-
-// Sets the flag for the duration of a scope, and puts it back even on failure.
-class Updating
-{
-public:
-    explicit Updating(bool &flag) : m_flag(flag), m_was(flag) { m_flag = true; }
-    ~Updating() { m_flag = m_was; }
-
-private:
-    bool &m_flag;
-    bool m_was;
 };
 
 } // namespace
@@ -207,10 +199,8 @@ void TTexte::buildToolBar()
     SpeedButton9->setChecked(true);
     SpeedButton12 = toolButton("SpeedButton12", QStringLiteral("Puces"), QStringLiteral("•"), true);
     bar->addStretch(1);
-    Button1 = new QPushButton(QStringLiteral("Fermer"), Panel1);
-    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1 = WindowParts::button(Panel1, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     Button1->setFixedWidth(75);
-    Button1->setAutoDefault(false);
     bar->addWidget(Button1);
 
     connect(SpeedButton1, &QToolButton::clicked, this, &TTexte::SpeedButton1Click);
@@ -301,31 +291,18 @@ void TTexte::Setsoc(const QString &line1, const QString &line2, const QString &l
 
 void TTexte::adopt(QTextDocument *doc)
 {
-    // The gutter is the editor's own margin, not the document's.
+    // The gutter is the editor's margin, not the document's.
     doc->setDocumentMargin(0);
     doc->setUndoRedoEnabled(false);
     doc->setUndoRedoEnabled(true);
     doc->setModified(false);
     RichEdit1->setDocument(doc);
-    SetEditRect();
     SelectionChange();
-}
-
-void TTexte::SetEditRect()
-{
-    static_cast<LetterEdit *>(RichEdit1)->setGutter(LetterRuler::kGutter);
 }
 
 void TTexte::RulerResize()
 {
     RulerLine->resize(Ruler->width() - 2 * RulerLine->x(), RulerLine->height());
-}
-
-void TTexte::resizeEvent(QResizeEvent *event)
-{
-    QDialog::resizeEvent(event);
-    SetEditRect();
-    SelectionChange();
 }
 
 QTextCharFormat TTexte::CurrText() const
@@ -350,7 +327,7 @@ void TTexte::SelectionChange()
 {
     if (!RichEdit1 || !SpeedButton12)
         return;
-    Updating updating(m_updating);
+    const QScopedValueRollback<bool> updating(m_updating, true);
     const QTextCursor cursor = RichEdit1->textCursor();
     const QTextBlock block = cursor.block();
     const LetterRuler::Marks m = LetterRuler::marks(Letter::indentsOf(block), Ruler->width());
@@ -447,14 +424,8 @@ void TTexte::rulerMouseUp(QWidget *marker)
 
 bool TTexte::FormCloseQuery()
 {
-    if (!RichEdit1->document()->isModified())
-        return true;
-    const QString question = QStringLiteral("Enregistrer changements dans %1 ?").arg(QFileInfo(m_fileName).fileName());
-    switch (Dialogs::current().yesNoCancel(question)) {
-    case Dialogs::Yes: return SpeedButton2Click() && !RichEdit1->document()->isModified();
-    case Dialogs::No: return true;
-    default: return false;
-    }
+    return !RichEdit1->document()->isModified()
+           || Dialogs::current().askToSave(m_fileName, [this] { return SpeedButton2Click(); });
 }
 
 void TTexte::reject()
@@ -508,18 +479,10 @@ bool TTexte::SpeedButton2Click()
     QTextDocument *doc = RichEdit1->document();
     if (!doc->isModified())
         return true;
-    const QString name = Dialogs::current().saveFile(kFilter, kSuffix, m_fileName);
+    const QString name =
+        Dialogs::current().writeChosenFile(kFilter, kSuffix, m_fileName, RtfWriter::write(*doc, m_page), m_fileName);
     if (name.isEmpty())
         return false;
-    const bool own = !m_fileName.isEmpty()
-                     && QFileInfo(name).absoluteFilePath() == QFileInfo(m_fileName).absoluteFilePath();
-    if (!own && TextFile::exists(name) && !Dialogs::current().okCancel(QStringLiteral("Ce fichier existe déjà")))
-        return false;
-    QString error;
-    if (!TextFile::writeBytes(name, RtfWriter::write(*doc, m_page), &error)) {
-        Dialogs::current().error(error);
-        return false;
-    }
     m_fileName = name;
     doc->setModified(false);
     return true;

@@ -53,14 +53,12 @@ public:
     void reject() override;
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildToolBar();
     void buildRuler();
     void GetFontName();
-    void SetEditRect();
     void RulerResize();
     void adopt(class QTextDocument *doc);
     QToolButton *toolButton(const char *name, const QString &hint, const QString &text, bool checkable = false);

@@ -2,12 +2,12 @@
 
 #include "core/csv.h"
 #include "core/dialogs.h"
+#include "print/ui/windowparts.h"
 #include "treasury/csvexport.h"
 #include "treasury/ui/panel.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -60,9 +60,7 @@ MonthWindow::MonthWindow(const QString &objectName, const QString &title, QWidge
     QAction *year = menu->addAction(QStringLiteral("L'année entière..."));
     year->setObjectName(QStringLiteral("ExportYear"));
     m_export->setMenu(menu);
-    m_close = new QPushButton(QStringLiteral("Fermer"), panel.frame);
-    m_close->setObjectName(QStringLiteral("Button13"));
-    m_close->setAutoDefault(false);
+    m_close = WindowParts::button(panel.frame, QStringLiteral("Fermer"), QStringLiteral("Button13"));
     row->addWidget(m_previous);
     row->addWidget(m_caption);
     row->addWidget(m_next);
@@ -161,16 +159,14 @@ void MonthWindow::showTotals(const Totals &totals)
 
 bool MonthWindow::pageKey(QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<QKeyEvent *>(event)->key();
-    if (key != Qt::Key_PageUp && key != Qt::Key_PageDown)
-        return false;
-    moveMonth(key == Qt::Key_PageUp ? -1 : 1);
-    return true;
+    const int step = WindowParts::pageStep(event);
+    if (step)
+        moveMonth(step);
+    return step != 0;
 }
 
 bool MonthWindow::saveCsv(const std::vector<JournalRow> &rows, const QString &suggestedName)
 {
-    return Dialogs::current().writeChosenFile(Csv::filter(), Csv::suffix(), suggestedName, CsvExport::bytes(rows));
+    const QByteArray bytes = CsvExport::bytes(rows);
+    return !Dialogs::current().writeChosenFile(Csv::filter(), Csv::suffix(), suggestedName, bytes).isEmpty();
 }

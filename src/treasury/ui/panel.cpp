@@ -1,15 +1,15 @@
 #include "treasury/ui/panel.h"
 
+#include "print/ui/windowparts.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
 
-TopPanel::TopPanel(QWidget *parent) : frame(new QFrame(parent)), row(nullptr)
+TopPanel::TopPanel(QWidget *parent)
+    : frame(WindowParts::panel(parent, QStringLiteral("Panel1"))), row(new QHBoxLayout(frame))
 {
-    frame->setObjectName(QStringLiteral("Panel1"));
-    frame->setFrameShape(QFrame::StyledPanel);
-    row = new QHBoxLayout(frame);
 }
 
 QToolButton *panelButton(QWidget *parent, const char *name, const QString &hint, QStyle::StandardPixmap icon)

@@ -1,6 +1,7 @@
 #include "treasury/ui/tplan.h"
 
 #include "core/cp1252validator.h"
+#include "print/ui/windowparts.h"
 #include "store/settingsfiles.h"
 #include "treasury/ui/panel.h"
 
@@ -22,12 +23,8 @@ TPlan::TPlan(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     const TopPanel panel(this);
     QHBoxLayout *top = panel.row;
-    auto *close = new QPushButton(QStringLiteral("Fermer"), panel.frame);
-    close->setObjectName(QStringLiteral("Button1"));
-    close->setAutoDefault(false);
-    m_starter = new QPushButton(QStringLiteral("Plan type associatif"), panel.frame);
-    m_starter->setObjectName(QStringLiteral("Button2"));
-    m_starter->setAutoDefault(false);
+    QPushButton *close = WindowParts::button(panel.frame, QStringLiteral("Fermer"), QStringLiteral("Button1"));
+    m_starter = WindowParts::button(panel.frame, QStringLiteral("Plan type associatif"), QStringLiteral("Button2"));
     top->addWidget(close);
     top->addStretch(1);
     top->addWidget(m_starter);

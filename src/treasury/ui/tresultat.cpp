@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "print/printing.h"
+#include "print/ui/windowparts.h"
 #include "treasury/period.h"
 #include "treasury/printouts.h"
 #include "treasury/ui/panel.h"
@@ -17,14 +18,6 @@ namespace {
 
 constexpr int kRows = 64;
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 TResultat::TResultat(QWidget *parent) : QDialog(parent), m_year(Period::clampYear(Clock::today().year()))
@@ -35,10 +28,10 @@ TResultat::TResultat(QWidget *parent) : QDialog(parent), m_year(Period::clampYea
     const TopPanel panel(this);
     QHBoxLayout *row = panel.row;
     m_caption = panel.caption();
-    QPushButton *previous = button(panel.frame, "Button2", QStringLiteral("Précédent"));
-    QPushButton *next = button(panel.frame, "Button3", QStringLiteral("Suivant"));
-    QPushButton *print = button(panel.frame, "Button4", QStringLiteral("Imprimer"));
-    QPushButton *close = button(panel.frame, "Button1", QStringLiteral("Fermer"));
+    QPushButton *previous = WindowParts::button(panel.frame, QStringLiteral("Précédent"), QStringLiteral("Button2"));
+    QPushButton *next = WindowParts::button(panel.frame, QStringLiteral("Suivant"), QStringLiteral("Button3"));
+    QPushButton *print = WindowParts::button(panel.frame, QStringLiteral("Imprimer"), QStringLiteral("Button4"));
+    QPushButton *close = WindowParts::button(panel.frame, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     row->addWidget(m_caption);
     row->addStretch(1);
     row->addWidget(previous);

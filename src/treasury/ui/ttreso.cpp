@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/cp1252validator.h"
 #include "print/printing.h"
+#include "print/ui/windowparts.h"
 #include "treasury/printouts.h"
 #include "treasury/ui/panel.h"
 
@@ -68,9 +69,7 @@ TTreso::TTreso(QWidget *parent) : QDialog(parent), m_plan(Clock::today().year())
     auto *next = panel.button("SpeedButton1", QStringLiteral("Année suivante"), QStyle::SP_ArrowRight);
     auto *recalc = panel.button("SpeedButton3", QStringLiteral("Recalculer"), QStyle::SP_BrowserReload);
     auto *print = panel.button("SpeedButton4", QStringLiteral("Imprimer"), QStyle::SP_FileIcon);
-    auto *close = new QPushButton(QStringLiteral("Fermer"), panel.frame);
-    close->setObjectName(QStringLiteral("Button1"));
-    close->setAutoDefault(false);
+    QPushButton *close = WindowParts::button(panel.frame, QStringLiteral("Fermer"), QStringLiteral("Button1"));
     m_caption = panel.caption();
     row->addWidget(previous);
     row->addWidget(m_caption);
@@ -136,7 +135,6 @@ TTreso::TTreso(QWidget *parent) : QDialog(parent), m_plan(Clock::today().year())
     connect(print, &QToolButton::clicked, this, &TTreso::Imp);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     resize(760, 620);
-    LitAn();
 }
 
 bool TTreso::Charge(const QString &memberFile, QString *error)
@@ -203,6 +201,8 @@ void TTreso::Imp()
     });
 }
 
+// The grids are filled here rather than when built: a window restored from
+// its icon shows the plan again, totals included.
 void TTreso::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -211,12 +211,9 @@ void TTreso::showEvent(QShowEvent *event)
 
 bool TTreso::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-            changeYear(key == Qt::Key_PageUp ? -1 : 1);
-            return true;
-        }
+    if (const int step = WindowParts::pageStep(event)) {
+        changeYear(step);
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }
